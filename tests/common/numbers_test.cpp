@@ -1,0 +1,112 @@
+#include "common/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <locale>
+
+namespace tallimo {
+namespace {
+
+// Takes the environment's locale, as the program does, so that a German desktop's
+// "," would show up here if any conversion looked at it.
+class Numbers : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::setlocale(LC_ALL, "");
+        try {
+            std::locale::global(std::locale(""));
+        } catch (const std::runtime_error&) {
+        }
+    }
+};
+
+TEST_F(Numbers, TextOfResults)
+{
+    const struct { double value; const char* text; } cases[] = {
+        {15, "15"},
+        {1.0 / 3, "0.333333333333333"},
+        {std::sqrt(2.0), "1.4142135623731"},
+        {1.5823e-05, "1.5823E-05"},
+        {9.454254955488e15, "9.454254955488E+15"},
+        {1e15, "1E+15"},
+        {999999999999999.9, "1E+15"},  // reaches 1E+15 only by the rounding to 15 digits
+        {999999999999999.0, "999999999999999"},
+        {0.0001, "0.0001"},
+        {0.00001, "1E-05"},
+        {-0.5, "-0.5"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {1e100, "1E+100"},
+        {-2.5e-300, "-2.5E-300"},
+        {123456.789, "123456.789"},
+        {14959787069100, "14959787069100"},
+        {3.14159265358979, "3.14159265358979"},
+        {3.14159265358979 * 3.14159265358979, "9.86960440108934"},
+        {std::numeric_limits<double>::infinity(), "1.79769313486232E+308"},
+        {std::numeric_limits<double>::quiet_NaN(), "0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(numberToText(c.value), c.text) << c.value;
+}
+
+TEST_F(Numbers, LenientReadingTakesTheLeadingNumber)
+{
+    const struct { const char* text; double value; } cases[] = {
+        {"5E+", 5},     {"12abc", 12},  {"", 0},         {" 1 2 ", 12},   {"1D2", 100},
+        {"-", 0},       {".", 0},       {".5", 0.5},     {"-.5", -0.5},   {"2E-3", 0.002},
+        {"1.2.3", 1.2}, {"+7", 7},      {"7\r\n", 7},    {"1e3", 1000},   {"\t-4\n2", -42},
+        {"abc", 0},     {"5.", 5},      {"1E-400", 0},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(readLenient(c.text), c.value) << c.text;
+    EXPECT_TRUE(std::isinf(readLenient("1E+400")));
+    EXPECT_LT(readLenient("-1E+400"), 0);
+}
+
+TEST_F(Numbers, NumericTestWantsTheWholeText)
+{
+    for (const char* text : {"", "-", ".", "5E+", "1.2.", "abc", "1 2", "12abc", "E5", "--1", "\r\n"})
+        EXPECT_FALSE(isNumeric(text)) << text;
+    for (const char* text : {" 7\r\n", "0", "-12", "1.5", ".5", "5.", "2E-3", "1E+15", "1D2", "+3", "12.50"})
+        EXPECT_TRUE(isNumeric(text)) << text;
+}
+
+TEST_F(Numbers, StrictReadingAcceptsOnlyWhatTheKeysBuild)
+{
+    EXPECT_EQ(readStrict("10"), 10.0);
+    EXPECT_EQ(readStrict(" -2.5 "), -2.5);
+    EXPECT_EQ(readStrict("5E+3"), 5000.0);
+    EXPECT_EQ(readStrict("2E-3"), 0.002);
+    EXPECT_EQ(readStrict(".5"), 0.5);
+    for (const char* text : {"", "-", ".", "5E+", "1.2.", "12abc", "1D2", "--1", "1E+400"})
+        EXPECT_FALSE(readStrict(text).has_value()) << text;
+}
+
+TEST_F(Numbers, NormalisedValue)
+{
+    EXPECT_EQ(normalised("12.50"), "12.5");
+    EXPECT_EQ(normalised(""), "0");
+    EXPECT_EQ(normalised("abc"), "0");
+    EXPECT_EQ(normalised("7\r\n"), "7");
+}
+
+TEST_F(Numbers, WholeNumberRoundingGoesToEven)
+{
+    EXPECT_EQ(roundToInt32(2.5), 2);
+    EXPECT_EQ(roundToInt32(3.5), 4);
+    EXPECT_EQ(roundToInt32(-2.5), -2);
+    EXPECT_EQ(roundToInt32(7.5), 8);
+    EXPECT_EQ(roundToInt32(6.5), 6);
+    EXPECT_EQ(roundToInt32(-7.2), -7);
+    EXPECT_EQ(roundToInt32(2147483647.0), 2147483647);
+    EXPECT_EQ(roundToInt32(-2147483648.0), -2147483647 - 1);
+    EXPECT_FALSE(roundToInt32(2147483648.0));
+    EXPECT_FALSE(roundToInt32(2147483647.5));
+    EXPECT_FALSE(roundToInt32(1e20));
+    EXPECT_FALSE(roundToInt32(std::nan("")));
+}
+
+}  // namespace
+}  // namespace tallimo
