@@ -1,0 +1,107 @@
+#pragma once
+// The main window's calculating state and its rules: number entry, operators and
+// "=", ReSet and Wipe. Every key of the window is one method here; setting the input
+// or an output box runs its change reaction at once, before the next step.
+
+#include "common/calculator_entry.h"
+#include "common/main_controls.h"
+#include "common/prompter.h"
+#include "spool/spool.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tallimo {
+
+// The window's fields, named as the windows' own code names them.
+struct MainFields {
+    std::string strRunningTotal;
+    std::string strTotalOperand;
+    std::string strNewTotal;
+    std::string strFileName;
+    std::string strMemoryValue;
+    std::string strInputTrimmed;
+    std::int16_t intFileNumber = 0;
+    double dblSecondValue = 0;
+    double dblFirstValue = 0;
+    std::array<std::string, 7> strMemory;  // strMemory1 to strMemory7
+    std::string strFirstValue;
+    bool blnClearInput = false;
+    std::string strAngleMode;
+};
+
+// Operator keys in the order of their indexes.
+enum class Operator { Add, Subtract, Multiply, Divide, Mod, Power };
+
+class Calculator : public CalculatorEntry {
+public:
+    Calculator(Prompter& prompter, Spool& spool);
+
+    // The calculator's share of start-up: fields, tape page and the start states.
+    void start();
+
+    // Number entry.
+    void pressDigit(int digit);
+    void pressSign();
+    void pressPoint();
+    void pressPercent();
+    void pressExponent(int index);  // 0 "E-", 1 "E+"
+    void pressDelete();             // the "C" key
+
+    // Operators and evaluation.
+    void pressOperator(int index);
+    void pressEquals(int index);
+    void pressSquareOrCube(int index);  // 0 "X2", 1 "X3"
+    void pressPye();
+    void pressSwop();
+
+    void pressReset();
+    void pressWipe();  // the Wipe key
+    void menuWipe();   // Wipe in the Edit menu and the popup
+
+    // Boxes: setting one runs its change reaction.
+    const std::string& output(int index) const { return outputs_[static_cast<std::size_t>(index)]; }
+    void setOutput(int index, std::string text);
+
+    MainControls& controls() { return controls_; }
+    const MainControls& controls() const { return controls_; }
+    MainFields& fields() { return fields_; }
+    const MainFields& fields() const { return fields_; }
+    Spool& spool() { return spool_; }
+    Prompter& prompter() { return prompter_; }
+
+    // The pending operation: the visible "=" while the six are enabled.
+    std::optional<int> pendingEquals() const;
+
+    // The two failure reactions shared by every calculating key.
+    void unknownException();
+    void showOverflow();
+
+    // CalculatorEntry
+    bool holdsValue() const override;
+    std::string input() const override { return input_; }
+    const std::string& inputText() const { return input_; }
+    void setInput(std::string text) override;
+    void setOutput(std::string text) override { setOutput(0, std::move(text)); }
+    void appendToSpool(std::string_view text) override { spool_.append(text); }
+    void enableConversionEntries(ConversionKind kind) override;
+
+private:
+    void inputChanged();
+    void outputChanged();
+    void readOperands();
+    void disableAllEquals();
+    void showResult(const std::string& text);  // both boxes, the input read back from the output
+    bool wipeValues();                         // asks first; false when the user declines
+
+    Prompter& prompter_;
+    Spool& spool_;
+    MainControls controls_;
+    MainFields fields_;
+    std::string input_;
+    std::array<std::string, 8> outputs_;
+};
+
+}  // namespace tallimo

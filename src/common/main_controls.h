@@ -1,0 +1,129 @@
+#pragma once
+// The controls of the main window as the core sees them: one table of enabled,
+// visible and checked flags keyed by the control, plus the window's two heights.
+// The names are the windows' objectNames; the view finds each widget by its name.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace tallimo {
+
+// X(name, enabled at start, visible at start): the designed state before start-up.
+#define TALLIMO_MAIN_CONTROLS(X)                                                               \
+    X(txtInput, 1, 1) X(txtOutput_0, 1, 1) X(txtOutput_1, 1, 0) X(txtOutput_2, 1, 0)           \
+    X(txtOutput_3, 1, 0) X(txtOutput_4, 1, 0) X(txtOutput_5, 1, 0) X(txtOutput_6, 1, 0)        \
+    X(txtOutput_7, 1, 0) X(txtDate, 1, 1) X(txtTime, 1, 1) X(txtSpool, 1, 0)                   \
+    X(cmdDigit_0, 1, 1) X(cmdDigit_1, 1, 1) X(cmdDigit_2, 1, 1) X(cmdDigit_3, 1, 1)            \
+    X(cmdDigit_4, 1, 1) X(cmdDigit_5, 1, 1) X(cmdDigit_6, 1, 1) X(cmdDigit_7, 1, 1)            \
+    X(cmdDigit_8, 1, 1) X(cmdDigit_9, 1, 1)                                                    \
+    X(cmdIntrinsic_0, 1, 1) X(cmdIntrinsic_1, 1, 1) X(cmdIntrinsic_2, 0, 1)                    \
+    X(cmdScientificNotation_0, 0, 1) X(cmdScientificNotation_1, 0, 1) X(cmdDelete, 1, 1)       \
+    X(cmdOperator_0, 0, 1) X(cmdOperator_1, 0, 1) X(cmdOperator_2, 0, 1) X(cmdOperator_3, 0, 1) \
+    X(cmdOperator_4, 0, 1) X(cmdOperator_5, 0, 1)                                              \
+    X(cmdEquals_0, 0, 1) X(cmdEquals_1, 0, 1) X(cmdEquals_2, 0, 1) X(cmdEquals_3, 0, 1)        \
+    X(cmdEquals_4, 0, 1) X(cmdEquals_5, 0, 1)                                                  \
+    X(cmdSqrCubed_0, 0, 1) X(cmdSqrCubed_1, 0, 1) X(cmdPye, 1, 1) X(cmdSwop, 0, 1)             \
+    X(cmdWipe, 0, 1) X(cmdReset, 0, 1)                                                         \
+    X(cmdScientific_0, 0, 1) X(cmdScientific_1, 0, 1) X(cmdScientific_2, 0, 1)                 \
+    X(cmdScientific_3, 0, 1) X(cmdScientific_4, 0, 1) X(cmdScientific_8, 0, 1)                 \
+    X(cmdScientific_9, 0, 1)                                                                   \
+    X(cmdScientificDegree_0, 0, 1) X(cmdScientificDegree_1, 0, 1) X(cmdScientificDegree_2, 0, 1) \
+    X(cmdLevel_0, 0, 1) X(cmdLevel_1, 1, 1) X(cmdLevel_2, 1, 1)                                \
+    X(cmdMemory_0, 0, 1) X(cmdMemory_1, 0, 1) X(cmdMemory_2, 1, 1) X(cmdMemory_3, 1, 1)        \
+    X(cmdMemory_4, 0, 0) X(cmdMemory_5, 0, 0) X(cmdMemory_6, 1, 0) X(cmdMemory_7, 1, 0)        \
+    X(cmdShift, 1, 1) X(cmdDeleteMemory, 0, 0) X(cmdCancel, 1, 1) X(cmdDestroy, 1, 1)          \
+    X(optMemory_0, 0, 0) X(optMemory_1, 0, 0) X(optMemory_2, 0, 0) X(optMemory_3, 0, 0)        \
+    X(optMemory_4, 0, 0) X(optMemory_5, 0, 0) X(optMemory_6, 0, 0)                             \
+    X(chkDelete_0, 0, 0) X(chkDelete_1, 0, 0) X(chkDelete_2, 0, 0) X(chkDelete_3, 0, 0)        \
+    X(chkDelete_4, 0, 0) X(chkDelete_5, 0, 0) X(chkDelete_6, 0, 0)                             \
+    X(fraDigit, 1, 1) X(fraOperator, 1, 1) X(fraIntrinsic, 1, 1) X(fraScientific, 1, 1)        \
+    X(fraScientificNotation, 1, 1) X(fraMemory, 1, 1) X(fraTotal, 1, 0) X(pctShift, 1, 0)      \
+    X(pctBackGround, 1, 1)                                                                     \
+    X(mnuNew, 1, 1) X(mnuOpen, 1, 1) X(mnuClose, 0, 1) X(mnuSave, 0, 1) X(mnuPrint, 0, 1)      \
+    X(mnuCopy, 0, 1) X(mnuCut, 0, 1) X(mnuPaste, 0, 1) X(mnuWipe, 0, 1) X(mnuDestroy, 1, 1)    \
+    X(mnuStyle, 0, 1) X(mnuColor, 0, 1) X(mnuBold, 0, 1) X(mnuItalic, 0, 1)                    \
+    X(mnuUnderline, 0, 1) X(mnuColour, 1, 1) X(mnuDistance, 1, 1) X(mnuVolume, 1, 1)           \
+    X(mnuWeight, 1, 1) X(mnuDate, 1, 1) X(mnuTime, 1, 1) X(mnuResults, 0, 1)                   \
+    X(mnuScheme1, 1, 1) X(mnuScheme2, 1, 1) X(mnuScheme3, 1, 1) X(mnuScheme4, 1, 1)            \
+    X(mnuABOUT, 1, 1)                                                                          \
+    X(PopUpNew, 1, 1) X(PopUpOpen, 1, 1) X(PopUpClose, 0, 1) X(PopUpSave, 0, 1)                \
+    X(PopUpprint, 0, 1) X(PopUpCut, 0, 1) X(PopUpCopy, 0, 1) X(PopUpPaste, 0, 1)               \
+    X(PopUpWipe, 0, 1) X(PopUpDestroy, 1, 1) X(PopUpStyle, 0, 1) X(PopUpColor, 0, 1)           \
+    X(PopUpBold, 0, 1) X(PopUpItalic, 0, 1) X(PopUpUnderline, 0, 1) X(PopUpColour, 1, 1)       \
+    X(PopUpDistance, 1, 1) X(PopUpVolume, 1, 1) X(PopUpWeight, 1, 1) X(PopUpDate, 1, 1)        \
+    X(PopUpTime, 1, 1) X(PopUpResults, 0, 1) X(PopUpScheme1, 1, 1) X(PopUpScheme2, 1, 1)       \
+    X(PopUpScheme3, 1, 1) X(PopUpScheme4, 1, 1)
+
+enum class Control : std::uint16_t {
+#define TALLIMO_CONTROL_ENUM(name, enabled, visible) name,
+    TALLIMO_MAIN_CONTROLS(TALLIMO_CONTROL_ENUM)
+#undef TALLIMO_CONTROL_ENUM
+};
+
+inline constexpr std::size_t kControlCount = 0
+#define TALLIMO_CONTROL_COUNT(name, enabled, visible) +1
+    TALLIMO_MAIN_CONTROLS(TALLIMO_CONTROL_COUNT)
+#undef TALLIMO_CONTROL_COUNT
+    ;
+
+// The objectName of a control, e.g. "cmdDigit_7".
+std::string_view controlName(Control control);
+
+// Member `index` of an indexed group whose members are declared in index order
+// from `first` (the gaps of cmdScientific are handled by scientificKey).
+constexpr Control member(Control first, int index)
+{
+    return static_cast<Control>(static_cast<int>(first) + index);
+}
+inline Control digitKey(int d) { return member(Control::cmdDigit_0, d); }
+inline Control operatorKey(int i) { return member(Control::cmdOperator_0, i); }
+inline Control equalsKey(int i) { return member(Control::cmdEquals_0, i); }
+inline Control memoryKey(int i) { return member(Control::cmdMemory_0, i); }
+inline Control memoryCell(int k) { return member(Control::txtOutput_0, k); }
+inline Control sendButton(int i) { return member(Control::optMemory_0, i); }
+inline Control deleteBox(int i) { return member(Control::chkDelete_0, i); }
+Control scientificKey(int index);  // 0 to 4, 8, 9
+
+// The window is either short (upper band only) or tall (the lower band in view).
+enum class WindowHeight { Short, Tall };
+inline constexpr int kShortHeightTwips = 5250;
+inline constexpr int kTallHeightTwips = 8556;
+
+class MainControls {
+public:
+    MainControls();
+
+    bool enabled(Control c) const { return flags_[index(c)].enabled; }
+    bool visible(Control c) const { return flags_[index(c)].visible; }
+    bool checked(Control c) const { return flags_[index(c)].checked; }
+
+    void enable(Control c, bool on = true) { flags_[index(c)].enabled = on; }
+    void disable(Control c) { enable(c, false); }
+    void show(Control c, bool on = true) { flags_[index(c)].visible = on; }
+    void hide(Control c) { show(c, false); }
+    void check(Control c, bool on = true) { flags_[index(c)].checked = on; }
+
+    WindowHeight height() const { return height_; }
+    void setHeight(WindowHeight h) { height_ = h; }
+
+    // Both twins of a menu command, in the order menu bar, then popup.
+    void enableMenuPair(Control bar, Control popup, bool on)
+    {
+        enable(bar, on);
+        enable(popup, on);
+    }
+
+private:
+    struct Flags {
+        bool enabled;
+        bool visible;
+        bool checked;
+    };
+    static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
+
+    std::array<Flags, kControlCount> flags_;
+    WindowHeight height_ = WindowHeight::Short;
+};
+
+}  // namespace tallimo

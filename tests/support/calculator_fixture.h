@@ -1,0 +1,28 @@
+#pragma once
+
+#include "calculator/calculator.h"
+#include "spool/in_memory_spool.h"
+#include "support/keys.h"
+#include "support/scripted_prompter.h"
+
+#include <gtest/gtest.h>
+
+namespace tallimo::testing {
+
+// A started calculator on an in-memory tape with a scripted prompter.
+class CalculatorTest : public ::testing::Test {
+protected:
+    CalculatorTest() { calculator.start(); }
+
+    std::string keys(const std::string& sequence) { return press(calculator, sequence); }
+    const std::string& input() { return calculator.inputText(); }
+    const std::string& output() { return calculator.output(0); }
+    bool enabled(Control c) { return calculator.controls().enabled(c); }
+    bool visible(Control c) { return calculator.controls().visible(c); }
+
+    ScriptedPrompter prompter;
+    InMemorySpool spool;
+    Calculator calculator{prompter, spool};
+};
+
+}  // namespace tallimo::testing
