@@ -123,7 +123,11 @@ bool isNumeric(std::string_view text)
 
 std::optional<double> readStrict(std::string_view text)
 {
-    const std::string_view body = trimmed(text);
+    // Leading blanks only of the kinds lenient reading skips, so that the two
+    // readings agree on every text strict reading accepts.
+    std::string_view body = text;
+    while (!body.empty() && isSkippedInside(body.front())) body.remove_prefix(1);
+    while (!body.empty() && isBlankAround(body.back())) body.remove_suffix(1);
     std::size_t pos = 0;
     std::string canonical;
     if (pos < body.size() && body[pos] == '-') canonical += body[pos++];
