@@ -1,0 +1,1 @@
+tallimo_fuzzer(key_sequence_fuzzer SOURCES key_sequence_fuzzer.cpp LIBS tallimo_scientific)

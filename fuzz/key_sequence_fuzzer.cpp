@@ -1,0 +1,121 @@
+// Presses any sequence of enabled keys, answering every message box from the input,
+// and checks what must hold after every key: one "=" in sight once an operator was
+// pressed, no box showing an infinity or NaN, and a tape that only grows by what a
+// key writes or loses its last character to "C".
+
+#include "calculator/calculator.h"
+#include "calculator/scientific.h"
+#include "spool/in_memory_spool.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tallimo;
+
+void require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+class BytePrompter : public Prompter {
+public:
+    BytePrompter(const std::uint8_t*& data, const std::uint8_t* end) : data_(data), end_(end) {}
+    Answer ask(const Message&) override
+    {
+        const int choice = data_ < end_ ? *data_++ % 4 : 1;
+        return static_cast<Answer>(choice);
+    }
+
+private:
+    const std::uint8_t*& data_;
+    const std::uint8_t* end_;
+};
+
+struct Key {
+    Control control;
+    std::function<void(Calculator&, ScientificKeys&)> press;
+};
+
+std::vector<Key> allKeys()
+{
+    std::vector<Key> keys;
+    for (int d = 0; d <= 9; ++d) keys.push_back({digitKey(d), [d](Calculator& c, ScientificKeys&) { c.pressDigit(d); }});
+    for (int i = 0; i < 6; ++i) {
+        keys.push_back({operatorKey(i), [i](Calculator& c, ScientificKeys&) { c.pressOperator(i); }});
+        keys.push_back({equalsKey(i), [i](Calculator& c, ScientificKeys&) { c.pressEquals(i); }});
+    }
+    keys.push_back({Control::cmdIntrinsic_0, [](Calculator& c, ScientificKeys&) { c.pressSign(); }});
+    keys.push_back({Control::cmdIntrinsic_1, [](Calculator& c, ScientificKeys&) { c.pressPoint(); }});
+    keys.push_back({Control::cmdIntrinsic_2, [](Calculator& c, ScientificKeys&) { c.pressPercent(); }});
+    keys.push_back({Control::cmdScientificNotation_0, [](Calculator& c, ScientificKeys&) { c.pressExponent(0); }});
+    keys.push_back({Control::cmdScientificNotation_1, [](Calculator& c, ScientificKeys&) { c.pressExponent(1); }});
+    keys.push_back({Control::cmdDelete, [](Calculator& c, ScientificKeys&) { c.pressDelete(); }});
+    keys.push_back({Control::cmdSqrCubed_0, [](Calculator& c, ScientificKeys&) { c.pressSquareOrCube(0); }});
+    keys.push_back({Control::cmdSqrCubed_1, [](Calculator& c, ScientificKeys&) { c.pressSquareOrCube(1); }});
+    keys.push_back({Control::cmdPye, [](Calculator& c, ScientificKeys&) { c.pressPye(); }});
+    keys.push_back({Control::cmdSwop, [](Calculator& c, ScientificKeys&) { c.pressSwop(); }});
+    keys.push_back({Control::cmdReset, [](Calculator& c, ScientificKeys&) { c.pressReset(); }});
+    keys.push_back({Control::cmdWipe, [](Calculator& c, ScientificKeys&) { c.pressWipe(); }});
+    keys.push_back({Control::mnuWipe, [](Calculator& c, ScientificKeys&) { c.menuWipe(); }});
+    for (int i : {0, 1, 2, 3, 4, 8, 9})
+        keys.push_back({scientificKey(i), [i](Calculator&, ScientificKeys& s) { s.pressScientific(i); }});
+    for (int i = 0; i < 3; ++i) {
+        keys.push_back({member(Control::cmdScientificDegree_0, i),
+                        [i](Calculator&, ScientificKeys& s) { s.pressTrig(i); }});
+        keys.push_back({member(Control::cmdLevel_0, i), [i](Calculator&, ScientificKeys& s) { s.pressLevel(i); }});
+    }
+    return keys;
+}
+
+bool showsNonNumber(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text.find("inf") != std::string::npos || text.find("nan") != std::string::npos;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const std::vector<Key> keys = allKeys();
+    const std::uint8_t* end = data + size;
+    BytePrompter prompter(data, end);
+    InMemorySpool spool;
+    Calculator calculator(prompter, spool);
+    ScientificKeys scientific(calculator);
+    calculator.start();
+
+    bool operatorPressed = false;
+    while (data < end) {
+        const Key& key = keys[*data++ % keys.size()];
+        if (!calculator.controls().enabled(key.control)) continue;
+        const std::string before = spool.text();
+        key.press(calculator, scientific);
+        const std::string after = spool.text();
+
+        const std::string_view name = controlName(key.control);
+        operatorPressed = operatorPressed || name.starts_with("cmdOperator");
+        if (operatorPressed) {
+            int visibleEquals = 0;
+            for (int k = 0; k < 6; ++k) visibleEquals += calculator.controls().visible(equalsKey(k)) ? 1 : 0;
+            require(visibleEquals == 1);
+        }
+        require(!showsNonNumber(calculator.inputText()));
+        require(!showsNonNumber(calculator.output(0)));
+        if (key.control == Control::cmdDelete) {
+            std::string trimmed = before;
+            if (!trimmed.empty()) trimmed.pop_back();
+            require(after == trimmed);
+        } else {
+            require(after.size() >= before.size() && after.compare(0, before.size(), before) == 0);
+        }
+    }
+    return 0;
+}
