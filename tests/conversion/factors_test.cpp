@@ -229,9 +229,10 @@ TEST(ConversionFactors, TheTableAboveCoversEveryButton)
         for (const SourceUnit& unit : designOf(kind).units) {
             buttons += unit.targets.size();
             for (const TargetButton& t : unit.targets) {
-                const bool listed = std::any_of(std::begin(kExpected), std::end(kExpected), [&](const Expected& e) {
+                const auto isThisButton = [&](const Expected& e) {
                     return e.group == unit.group && e.index == t.index;
-                });
+                };
+                const bool listed = std::any_of(std::begin(kExpected), std::end(kExpected), isThisButton);
                 EXPECT_TRUE(listed) << unit.group << "_" << t.index;
             }
         }
