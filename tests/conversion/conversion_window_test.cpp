@@ -79,27 +79,6 @@ TEST(ConversionWindow, OpensCollapsedWithNothingToChooseButAUnit)
         EXPECT_EQ(w.model.convertLabel(), " Convert to");
         EXPECT_EQ(w.model.resultLabel(), "Result");
     }
-    EXPECT_EQ(Window(ConversionKind::Distance).model.width(), 6144);
-    EXPECT_EQ(Window(ConversionKind::Volume).model.width(), 6384);
-    EXPECT_EQ(Window(ConversionKind::Weight).model.width(), 5916);
-}
-
-TEST(ConversionWindow, ChoosingAUnitShowsOnlyItsButtonsWhicheverMenuItComesFrom)
-{
-    for (ConversionKind kind : kAllKinds) {
-        for (MenuPlace place : {MenuPlace::MenuBar, MenuPlace::Popup}) {
-            Window w(kind);
-            const auto units = w.model.design().units;
-            for (std::size_t u = 0; u < units.size(); ++u) {
-                w.model.chooseUnit(u, place);
-                EXPECT_TRUE(w.model.expanded());
-                for (std::size_t other = 0; other < units.size(); ++other)
-                    EXPECT_EQ(w.model.targetVisible(other), other == u) << units[u].group;
-            }
-        }
-    }
-    EXPECT_EQ(Window(ConversionKind::Volume).model.design().expandedHeight, 3370);
-    EXPECT_EQ(Window(ConversionKind::Weight).model.design().expandedHeight, 3375);
 }
 
 // Each button of a group has a row of its own, and the rows are filled from the top.
@@ -375,9 +354,6 @@ TEST(ConversionWindow, ExitAnsweredNoKeepsTheWindowButGivesBackTheEntries)
         w.model.open();
         EXPECT_EQ(w.model.input(), "2") << "the launcher shows the same window";
     }
-    EXPECT_EQ(designOf(ConversionKind::Distance).closingDefault, Answer::Yes);
-    EXPECT_EQ(designOf(ConversionKind::Volume).closingDefault, Answer::No);
-    EXPECT_EQ(designOf(ConversionKind::Weight).closingDefault, Answer::No);
 }
 
 TEST(ConversionWindow, DistanceAndWeightAskTwiceOnExit)
@@ -410,21 +386,6 @@ TEST(ConversionWindow, TheVolumeWindowHidesOnExitAndComesBackAsItWas)
     EXPECT_EQ(w.model.output(), "3000");
     EXPECT_EQ(w.model.amountLabel(), "Amount of Cubic M");
     EXPECT_EQ(w.model.shownUnit(), w.unit("mnuCubicM"));
-}
-
-TEST(ConversionWindow, TheCloseBoxAsksOnlyWithBothBoxesFilled)
-{
-    Window w(ConversionKind::Volume);
-    w.convertSomething();
-    w.prompter.script({Answer::No});
-    EXPECT_FALSE(w.model.requestClose());
-    EXPECT_TRUE(w.model.loaded());
-    EXPECT_EQ(w.entriesEnabled(), 1);
-    w.prompter.script({Answer::Yes});
-    EXPECT_TRUE(w.model.requestClose());
-    EXPECT_FALSE(w.model.shown());
-    EXPECT_EQ(w.entriesEnabled(), 2);
-    EXPECT_EQ(w.prompter.asked.size(), 2u);
 }
 
 }  // namespace
