@@ -112,6 +112,10 @@ void ConversionWindowTest::everyNameHasItsWidgetClass()
     }
     OpenWindow distance(ConversionKind::Distance);
     QVERIFY(!distance.find("optFathom_0") && !distance.find("optFathom_1"));
+    OpenWindow weight(ConversionKind::Weight);
+    const QList<QAction*> popupUnits = weight.find<QMenu>("PopUpmeasurements")->actions();
+    QCOMPARE(popupUnits.at(5)->objectName(), QStringLiteral("PopUpMicroG"));  // the popup lists it before MG
+    QCOMPARE(popupUnits.at(6)->objectName(), QStringLiteral("PopUpMG"));
     OpenWindow volume(ConversionKind::Volume);
     QVERIFY(!volume.find("optCubicM_5") && !volume.find("optLitre_5"));
     QVERIFY(volume.find("optCentiL_6") && !volume.find("optCentiL_0"));
