@@ -1,5 +1,6 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,6 +22,32 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+// The power of ten of a canonical number's first significant digit, exponent
+// included: 0 for "5", 2 for "-123.4", -3 for "0.001", 310 for "1e310". Tells an
+// overflow from an underflow, whether the size comes from the digits or the exponent.
+long leadingDigitPower(std::string_view canonical)
+{
+    const auto e = canonical.find('e');
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t i = e + 1;
+        const bool negative = canonical[i] == '-';
+        if (negative || canonical[i] == '+') ++i;
+        for (; i < canonical.size() && exponent < 1'000'000'000; ++i)
+            exponent = exponent * 10 + (canonical[i] - '0');
+        if (negative) exponent = -exponent;
+    }
+    std::string_view mantissa = canonical.substr(0, e);
+    if (!mantissa.empty() && mantissa.front() == '-') mantissa.remove_prefix(1);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    for (std::size_t i = 0; i < mantissa.size(); ++i) {
+        if (mantissa[i] == '.' || mantissa[i] == '0') continue;
+        const long place = i < point ? static_cast<long>(point - i - 1) : -static_cast<long>(i - point);
+        return place + exponent;
+    }
+    return 0;
+}
+
 // A number in the canonical form "[-]digits[.digits][e[-]digits]" is converted by
 // from_chars; out-of-range values become an infinity or a zero of the right sign.
 double convert(const std::string& canonical)
@@ -31,9 +58,8 @@ double convert(const std::string& canonical)
     const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         const bool negative = canonical.front() == '-';
-        const auto e = canonical.find('e');
-        const bool hugeExponent = e != std::string::npos && canonical[e + 1] != '-';
-        const double magnitude = hugeExponent ? std::numeric_limits<double>::infinity() : 0.0;
+        const bool huge = leadingDigitPower(canonical) >= 0;
+        const double magnitude = huge ? std::numeric_limits<double>::infinity() : 0.0;
         return negative ? -magnitude : magnitude;
     }
     (void)end;

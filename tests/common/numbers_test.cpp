@@ -63,6 +63,14 @@ TEST_F(Numbers, LenientReadingTakesTheLeadingNumber)
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(readLenient(c.text), c.value) << c.text;
     EXPECT_TRUE(std::isinf(readLenient("1E+400")));
     EXPECT_LT(readLenient("-1E+400"), 0);
+    // The keypads can build a number of any length without an exponent.
+    const std::string manyDigits = "1" + std::string(400, '0');
+    EXPECT_TRUE(std::isinf(readLenient(manyDigits)));
+    EXPECT_TRUE(std::isinf(readLenient("-" + manyDigits + ".5")));
+    EXPECT_LT(readLenient("-" + manyDigits), 0);
+    EXPECT_TRUE(std::isinf(readLenient(manyDigits + "E-50")));
+    EXPECT_EQ(readLenient("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(readLenient(manyDigits + "E-800"), 0.0);
 }
 
 TEST_F(Numbers, NumericTestWantsTheWholeText)

@@ -1,0 +1,199 @@
+#include "conversion/conversion_window_model.h"
+
+#include "common/messages.h"
+#include "common/numbers.h"
+
+#include <cmath>
+#include <utility>
+
+namespace tallimo {
+
+namespace {
+
+constexpr std::string_view kResetQuestion = "This will reset the calculator removing existing values";
+constexpr std::string_view kClosingQuestion = "If you close the program all current values will be lost";
+// The calculator's own wording for a result beyond the double range.
+constexpr std::string_view kOverflow = "Overflow exception";
+
+}  // namespace
+
+ConversionWindowModel::ConversionWindowModel(ConversionKind kind, CalculatorEntry& calculator,
+                                             Prompter& prompter)
+    : design_(designOf(kind)), calculator_(calculator), prompter_(prompter)
+{
+    // The main window loads every conversion window hidden when it starts.
+    load();
+}
+
+void ConversionWindowModel::load()
+{
+    loaded_ = true;
+    height_ = design_.collapsedHeight;
+    input_.clear();
+    output_.clear();
+    amountLabel_.clear();
+    convertLabel_ = " Convert to";
+    resultLabel_ = "Result";
+    flags_.fill(ControlFlags{true, false});
+    flag(Control::TxtInput).enabled = true;
+    flag(Control::TxtOutput).enabled = true;
+    shownUnit_.reset();
+    targetsEnabled_ = false;
+    selection_ = Selection::none();
+    amount_ = 0;
+    sentValue_.clear();
+}
+
+void ConversionWindowModel::open()
+{
+    if (!loaded_) load();
+    shown_ = true;
+}
+
+void ConversionWindowModel::chooseUnit(std::size_t unit, MenuPlace place)
+{
+    if (unit >= design_.units.size()) return;
+    height_ = design_.expandedHeight;
+    for (auto& f : flags_) f.visible = true;
+    shownUnit_ = unit;
+    if (design_.unitChoiceClearsSend) {
+        clear(Selection::Kind::Send);
+    } else {
+        clear(Selection::Kind::Reset);
+        output_.clear();
+    }
+    const SourceUnit& source = design_.units[unit];
+    amountLabel_ = place == MenuPlace::Popup ? source.popupAmountText : source.amountText;
+}
+
+void ConversionWindowModel::pressKeypad(int index)
+{
+    if (index < 0 || index > 10) return;
+    setInput(input_ + (index == 10 ? '.' : static_cast<char>('0' + index)));
+}
+
+void ConversionWindowModel::setInput(std::string text)
+{
+    input_ = std::move(text);
+    applyAmountRule();
+}
+
+// Runs on every change of the amount; the result box is left as it is.
+void ConversionWindowModel::applyAmountRule()
+{
+    const bool numeric = isNumeric(input_);
+    targetsEnabled_ = numeric;
+    for (Control c : {Control::OptReset, Control::LblInput, Control::LblConvert, Control::LblResult,
+                      Control::OptSendCalc})
+        flag(c).enabled = numeric;
+    if (design_.enablingCoversTextBoxes) {
+        flag(Control::TxtInput).enabled = numeric;
+        flag(Control::TxtOutput).enabled = numeric;
+    }
+    clear(Selection::Kind::Send);
+}
+
+bool ConversionWindowModel::select(Selection selection)
+{
+    if (selection_ == selection) return false;
+    selection_ = selection;
+    return true;
+}
+
+void ConversionWindowModel::clear(Selection::Kind kind)
+{
+    if (selection_.kind == kind) selection_ = Selection::none();
+}
+
+void ConversionWindowModel::chooseTarget(int index)
+{
+    if (!shownUnit_) return;
+    const TargetButton* target = design_.units[*shownUnit_].target(index);
+    if (target == nullptr || !select(Selection::target(*shownUnit_, index))) return;
+
+    if (!isNumeric(input_)) {
+        prompter_.ask(notice(MsgNoInitialValue()));
+        setInput("");
+    }
+    amount_ = readLenient(input_);
+    const double result = target->factor.apply(amount_);
+    // A keypad amount of some 310 digits, or a large amount times a large factor,
+    // leaves the double range; the box shows nothing rather than a wrong number.
+    if (!std::isfinite(amount_) || !std::isfinite(result)) {
+        prompter_.ask(notice(kOverflow));
+        output_.clear();
+        return;
+    }
+    output_ = numberToText(result);
+}
+
+void ConversionWindowModel::chooseReset()
+{
+    if (!select(Selection::reset())) return;
+    if (!consents(prompter_.ask(yesNo(kResetQuestion, Answer::No)))) return;
+    setInput("");
+    output_.clear();
+    clear(Selection::Kind::Reset);
+}
+
+void ConversionWindowModel::chooseSend()
+{
+    if (!select(Selection::send())) return;
+    if (!isNumeric(output_)) {
+        prompter_.ask(notice(MsgNotConverted()));
+        clear(Selection::Kind::Send);
+        return;
+    }
+    if (calculator_.holdsValue()) {
+        prompter_.ask(notice(MsgUnclearedValue()));
+        clear(Selection::Kind::Send);
+        return;
+    }
+    calculator_.setInput(output_);
+    sentValue_ = calculator_.input();
+    calculator_.setOutput(calculator_.input());
+    calculator_.appendToSpool(sentValue_);
+    if (!design_.sendStaysSelected) clear(Selection::Kind::Send);
+}
+
+bool ConversionWindowModel::bothBoxesFilled() const
+{
+    return !input_.empty() && !output_.empty() && flags(Control::TxtInput).visible &&
+           flags(Control::TxtOutput).visible;
+}
+
+bool ConversionWindowModel::closingCheck()
+{
+    bool mayClose = true;
+    if (bothBoxesFilled())
+        mayClose = consents(prompter_.ask(yesNo(kClosingQuestion, design_.closingDefault)));
+    calculator_.enableConversionEntries(design_.kind);
+    return mayClose;
+}
+
+bool ConversionWindowModel::requestClose()
+{
+    if (!closingCheck()) return false;
+    loaded_ = false;
+    shown_ = false;
+    return true;
+}
+
+ExitOutcome ConversionWindowModel::requestExit()
+{
+    ExitOutcome outcome = ExitOutcome::Stays;
+    if (!bothBoxesFilled()) {
+        if (requestClose()) outcome = ExitOutcome::Closed;
+    } else if (consents(prompter_.ask(yesNo(kClosingQuestion, design_.closingDefault)))) {
+        if (design_.exitHides) {
+            shown_ = false;
+            outcome = ExitOutcome::Hidden;
+        } else if (requestClose()) {
+            outcome = ExitOutcome::Closed;
+        }
+    }
+    calculator_.enableConversionEntries(design_.kind);
+    return outcome;
+}
+
+}  // namespace tallimo

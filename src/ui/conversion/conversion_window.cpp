@@ -1,0 +1,178 @@
+#include "ui/conversion/conversion_window.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+namespace tallimo {
+
+namespace {
+
+void present(QLineEdit* box, const std::string& text, ControlFlags flags)
+{
+    const QString wanted = QString::fromStdString(text);
+    if (box->text() != wanted) box->setText(wanted);
+    box->setVisible(flags.visible);
+    box->setEnabled(flags.enabled);
+}
+
+void present(QWidget* widget, ControlFlags flags)
+{
+    widget->setVisible(flags.visible);
+    widget->setEnabled(flags.enabled);
+}
+
+}  // namespace
+
+Answer ConversionWindow::RenderingPrompter::ask(const Message& message)
+{
+    window_.render();
+    return inner_.ask(message);
+}
+
+ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calculator, Prompter& prompter,
+                                   QWidget* parent)
+    : QMainWindow(parent, Qt::Window), prompter_(*this, prompter), model_(kind, calculator, prompter_)
+{
+    const WindowDesign& design = model_.design();
+    setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
+    setWindowTitle(QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
+    buildMenus();
+    buildClient();
+    paintBackgrounds();
+    render();
+}
+
+ConversionWindow::~ConversionWindow() = default;
+
+void ConversionWindow::open()
+{
+    model_.open();
+    render();
+    show();
+    raise();
+    activateWindow();
+}
+
+void ConversionWindow::setBackColour(const QColor& colour)
+{
+    backColour_ = colour;
+    paintBackgrounds();
+}
+
+void ConversionWindow::closeEvent(QCloseEvent* event)
+{
+    // A window that is already out of sight has nothing left to lose.
+    if (!model_.shown()) {
+        event->accept();
+        return;
+    }
+    if (model_.requestClose()) {
+        event->accept();
+        emit closed();
+    } else {
+        event->ignore();
+        render();
+    }
+}
+
+void ConversionWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;
+    model_.open();
+    render();
+}
+
+void ConversionWindow::optionSelected(int id)
+{
+    if (rendering_) return;
+    if (id == kResetId) {
+        model_.chooseReset();
+    } else if (id == kSendId) {
+        model_.chooseSend();
+    } else {
+        const TargetWidget& target = targets_.at(static_cast<std::size_t>(id - kFirstTargetId));
+        if (model_.shownUnit() == target.unit) model_.chooseTarget(target.index);
+    }
+    render();
+}
+
+void ConversionWindow::exitChosen()
+{
+    switch (model_.requestExit()) {
+    case ExitOutcome::Closed:
+        hide();
+        emit closed();
+        break;
+    case ExitOutcome::Hidden:
+        hide();
+        break;
+    case ExitOutcome::Stays:
+        render();
+        break;
+    }
+}
+
+void ConversionWindow::showPopup(const QPoint& globalPosition) { popup_->popup(globalPosition); }
+
+void ConversionWindow::render()
+{
+    const bool wasRendering = rendering_;
+    rendering_ = true;
+    const WindowDesign& design = model_.design();
+
+    // Collapsed, only the title and the menu bar show.
+    client_->setVisible(model_.expanded());
+    const int fullHeight = twipsToPixels(design.expandedHeight - design.collapsedHeight);
+    const int clientHeight = model_.expanded() ? fullHeight : 0;
+    setFixedSize(clientWidth_, menuBar()->sizeHint().height() + clientHeight);
+
+    present(txtInput_, model_.input(), model_.flags(Control::TxtInput));
+    present(txtOutput_, model_.output(), model_.flags(Control::TxtOutput));
+    lblInput_->setText(QString::fromStdString(model_.amountLabel()));
+    lblConvert_->setText(QString::fromStdString(model_.convertLabel()));
+    lblResult_->setText(QString::fromStdString(model_.resultLabel()));
+    present(lblInput_, model_.flags(Control::LblInput));
+    present(lblConvert_, model_.flags(Control::LblConvert));
+    present(lblResult_, model_.flags(Control::LblResult));
+    present(optReset_, model_.flags(Control::OptReset));
+    present(optSendCalc_, model_.flags(Control::OptSendCalc));
+    for (const TargetWidget& target : targets_) {
+        target.button->setVisible(model_.targetVisible(target.unit));
+        target.button->setEnabled(model_.targetsEnabled());
+    }
+    renderSelection();
+    rendering_ = wasRendering;
+}
+
+void ConversionWindow::renderSelection()
+{
+    const Selection selection = model_.selection();
+    QAbstractButton* wanted = nullptr;
+    switch (selection.kind) {
+    case Selection::Kind::None: break;
+    case Selection::Kind::Reset: wanted = optReset_; break;
+    case Selection::Kind::Send: wanted = optSendCalc_; break;
+    case Selection::Kind::Target:
+        for (const TargetWidget& target : targets_)
+            if (target.unit == selection.unit && target.index == selection.index) wanted = target.button;
+        break;
+    }
+    if (wanted != nullptr) {
+        if (!wanted->isChecked()) wanted->setChecked(true);
+    } else if (QAbstractButton* checked = options_->checkedButton()) {
+        // An exclusive group cannot be emptied by unchecking its one checked button.
+        options_->setExclusive(false);
+        checked->setChecked(false);
+        options_->setExclusive(true);
+    }
+}
+
+}  // namespace tallimo
