@@ -9,12 +9,15 @@ const std::string kNegativeQuestion = "You are attempting to place a negative va
 const std::string kPositiveQuestion = "You are attempting to place a posotive value into memory Minus";
 
 struct StoreCase {
+    const char* name;
     const char* input;
     int key;
     std::vector<Answer> answers;
     std::vector<std::string> asked;
     const char* stored;  // cell 1 afterwards; nullptr when the press was refused
 };
+
+void PrintTo(const StoreCase& c, std::ostream* out) { *out << c.name; }
 
 class StoreTest : public MemoryTest, public ::testing::WithParamInterface<StoreCase> {};
 
@@ -41,17 +44,18 @@ TEST_P(StoreTest, AsksAboutTheSignAndStoresTheValue)
 
 INSTANTIATE_TEST_SUITE_P(
     SignsAndExponents, StoreTest,
-    ::testing::Values(StoreCase{"9", kMPlus, {}, {}, "9"},
-                      StoreCase{"-4", kMPlus, {Answer::Ok}, {kNegativeQuestion}, "4"},
-                      StoreCase{"-4", kMPlus, {Answer::Cancel}, {kNegativeQuestion}, nullptr},
-                      StoreCase{"4", kMMinus, {Answer::Ok}, {kPositiveQuestion}, "-4"},
-                      StoreCase{"4", kMMinus, {Answer::Cancel}, {kPositiveQuestion}, nullptr},
-                      StoreCase{"-4", kMMinus, {}, {}, "-4"},
+    ::testing::Values(StoreCase{"PlusOfNine", "9", kMPlus, {}, {}, "9"},
+                      StoreCase{"PlusOfNegativeConfirmed", "-4", kMPlus, {Answer::Ok}, {kNegativeQuestion}, "4"},
+                      StoreCase{"PlusOfNegativeRefused", "-4", kMPlus, {Answer::Cancel}, {kNegativeQuestion}, nullptr},
+                      StoreCase{"MinusOfPositiveConfirmed", "4", kMMinus, {Answer::Ok}, {kPositiveQuestion}, "-4"},
+                      StoreCase{"MinusOfPositiveRefused", "4", kMMinus, {Answer::Cancel}, {kPositiveQuestion}, nullptr},
+                      StoreCase{"MinusOfNegative", "-4", kMMinus, {}, {}, "-4"},
                       // An exponent's "-" is not the value's sign.
-                      StoreCase{"1E-5", kMPlus, {}, {}, "1E-5"},
-                      StoreCase{"1E-5", kMMinus, {Answer::Ok}, {kPositiveQuestion}, "-1E-5"},
-                      StoreCase{"-1E-5", kMPlus, {Answer::Ok}, {kNegativeQuestion}, "1E-5"},
-                      StoreCase{"-1E-5", kMMinus, {}, {}, "-1E-5"}));
+                      StoreCase{"PlusOfSmallExponent", "1E-5", kMPlus, {}, {}, "1E-5"},
+                      StoreCase{"MinusOfSmallExponentConfirmed", "1E-5", kMMinus, {Answer::Ok}, {kPositiveQuestion}, "-1E-5"},
+                      StoreCase{"PlusOfNegativeSmallExponentConfirmed", "-1E-5", kMPlus, {Answer::Ok}, {kNegativeQuestion}, "1E-5"},
+                      StoreCase{"MinusOfNegativeSmallExponent", "-1E-5", kMMinus, {}, {}, "-1E-5"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MemoryTest, LongValuesAreStoredWhole)
 {

@@ -91,6 +91,8 @@ struct CloseCase {
     bool ends;
 };
 
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+
 class CloseTest : public MemoryFilesTest, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(CloseTest, AsksOnlyAboutAnOpenPageWithText)
