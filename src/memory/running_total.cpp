@@ -71,7 +71,8 @@ void RunningTotal::recall()
 
 void RunningTotal::reset()
 {
-    if (consents(calculator_.prompter().ask(okCancel(" If you continue the value in Running Total will be permanently erased.")))) {
+    const char* question = " If you continue the value in Running Total will be permanently erased.";
+    if (consents(calculator_.prompter().ask(okCancel(question)))) {
         calculator_.fields().strRunningTotal = numberToText(0);
         // An open window must not keep offering the erased total for sending.
         window_.setText("0");

@@ -52,8 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StoreCase{"MinusOfNegative", "-4", kMMinus, {}, {}, "-4"},
                       // An exponent's "-" is not the value's sign.
                       StoreCase{"PlusOfSmallExponent", "1E-5", kMPlus, {}, {}, "1E-5"},
-                      StoreCase{"MinusOfSmallExponentConfirmed", "1E-5", kMMinus, {Answer::Ok}, {kPositiveQuestion}, "-1E-5"},
-                      StoreCase{"PlusOfNegativeSmallExponentConfirmed", "-1E-5", kMPlus, {Answer::Ok}, {kNegativeQuestion}, "1E-5"},
+                      StoreCase{"MinusOfSmallExponentConfirmed", "1E-5", kMMinus, {Answer::Ok}, {kPositiveQuestion},
+                                "-1E-5"},
+                      StoreCase{"PlusOfNegativeSmallExponentConfirmed", "-1E-5", kMPlus, {Answer::Ok}, {kNegativeQuestion},
+                                "1E-5"},
                       StoreCase{"MinusOfNegativeSmallExponent", "-1E-5", kMMinus, {}, {}, "-1E-5"}),
     [](const auto& info) { return std::string(info.param.name); });
 

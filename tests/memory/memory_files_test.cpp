@@ -54,14 +54,6 @@ TEST_F(MemoryFilesTest, RestoreStopsAtTheFirstMissingFile)
     EXPECT_TRUE(enabled(C::optMemory_1));
 }
 
-TEST_F(MemoryFilesTest, AnUnreadableFileStopsTheRestoreToo)
-{
-    putFiles(kSevenValues);
-    files.unreadable.insert(path(1));
-    memory.restore();
-    EXPECT_EQ(cells(), std::vector<std::string>(7, ""));
-}
-
 TEST_F(MemoryFilesTest, AStartAndCloseThatChangeNothingRewriteTheSameBytes)
 {
     // Only the one line end that closes the file is taken off.
@@ -72,14 +64,6 @@ TEST_F(MemoryFilesTest, AStartAndCloseThatChangeNothingRewriteTheSameBytes)
     EXPECT_EQ(cells(), (std::vector<std::string>{"12.5", "", "-3E-05", "abc", "7\r\n", "  8 ", "1E+15"}));
     EXPECT_TRUE(memory.closeCalculator());
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(files.files[path(k)], contents[k - 1]) << "memory" << k;
-}
-
-TEST_F(MemoryFilesTest, AFileWithoutALineEndIsRestoredWhole)
-{
-    putFiles({"42", "\n"});
-    memory.restore();
-    EXPECT_EQ(cell(1), "42");
-    EXPECT_EQ(cell(2), "\n");
 }
 
 struct CloseCase {
@@ -139,14 +123,6 @@ TEST_F(MemoryFilesTest, AFailedWriteIsNamedAndTheOthersAreStillWritten)
     EXPECT_EQ(files.files.count(path(4)), 0u);
     EXPECT_EQ(files.files[path(5)], "5\r\n");
     EXPECT_EQ(files.files[path(7)], "\r\n");
-}
-
-TEST_F(MemoryFilesTest, EveryFailedWriteIsListedInOneMessage)
-{
-    for (int k = 1; k <= 7; ++k) files.unwritable.insert(path(k));
-    EXPECT_TRUE(memory.closeCalculator());
-    ASSERT_EQ(prompter.asked.size(), 1u);
-    EXPECT_EQ(std::count(prompter.asked[0].text.begin(), prompter.asked[0].text.end(), '\n'), 6);
 }
 
 TEST_F(MemoryFilesTest, TheSessionEndWritesWithoutAQuestion)

@@ -138,8 +138,10 @@ TEST_F(PanelTest, ClearAllEmptiesEveryCellOnlyOnOk)
     fillCells(kSevenValues);
     openPanel();
     memory.pressMemory(kMC);
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{" If you continue the all values in memory will be permanently "
-                                                           "erased.  Alternatively click MR to remove individual values."}));
+    const std::string question =
+        " If you continue the all values in memory will be permanently erased.  Alternatively click MR to remove "
+        "individual values.";
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{question});
     EXPECT_EQ(cells(), kSevenValues);
     EXPECT_TRUE(panelVisible(calculator));
 

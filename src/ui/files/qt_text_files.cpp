@@ -41,9 +41,11 @@ ReadResult QtTextFiles::read(const std::string& path)
 {
     QFile file(pathOf(path));
     if (QFileInfo(file).isDir()) return {std::nullopt, "This is a folder, not a file."};
-    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, words(file.errorString(), "The file cannot be opened.")};
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, words(file.errorString(), "The file cannot be opened.")};
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return {std::nullopt, words(file.errorString(), "The file cannot be read.")};
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, words(file.errorString(), "The file cannot be read.")};
     const QByteArray text = *recode(bytes, Direction::FromDisk);
     return {text.toStdString(), ""};
 }

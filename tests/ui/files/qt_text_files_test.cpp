@@ -121,24 +121,6 @@ private slots:
         QVERIFY(!QFileInfo(file("memory2.tmo")).isFile());
     }
 
-    void memoryFilesComeBackByteForByte()
-    {
-        const QByteArray contents[] = {"12.5\r\n", "\r\n", "abc\r\n", "7\r\n\r\n", "-3E-05\r\n", "\r\n", "9\r\n"};
-        for (int k = 1; k <= 7; ++k) put(file(QString("memory%1.tmo").arg(k)), contents[k - 1]);
-
-        testing::ScriptedPrompter prompter;
-        InMemorySpool spool;
-        Calculator calculator(prompter, spool);
-        calculator.start();
-        Memory memory(calculator, files_, folder_->path().toStdString());
-        memory.restore();
-        QCOMPARE(calculator.output(1), std::string("12.5"));
-        QVERIFY(memory.closeCalculator());
-
-        QVERIFY(prompter.asked.empty());
-        for (int k = 1; k <= 7; ++k) QCOMPARE(bytesOf(file(QString("memory%1.tmo").arg(k))), contents[k - 1]);
-    }
-
     void aCloseInAReadOnlyFolderNamesTheFilesAndStillEnds()
     {
         put(file("memory2.tmo"), "2\r\n");
