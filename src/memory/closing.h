@@ -1,0 +1,28 @@
+#pragma once
+// The one way the calculator closes: DESTROY, Edit Destroy, the popup's Destroy and
+// the window's close box all come here.
+
+#include "calculator/calculator.h"
+#include "memory/memory_files.h"
+
+namespace tallimo {
+
+class Closing {
+public:
+    Closing(Calculator& calculator, MemoryFiles& files) : calculator_(calculator), files_(files) {}
+
+    // Asks first when an open page holds text. Returns whether the program is to
+    // end; the memory files are written then, and any that could not be are named
+    // in a message.
+    bool closeCalculator();
+
+    // The desktop session is ending or the process was told to stop: the memory
+    // files are written without a question or a message.
+    std::vector<FileFailure> saveOnSessionEnd() { return files_.save(); }
+
+private:
+    Calculator& calculator_;
+    MemoryFiles& files_;
+};
+
+}  // namespace tallimo

@@ -1,0 +1,42 @@
+#pragma once
+// The memory files "memory1.tmo" to "memory7.tmo": each holds one cell's text
+// followed by a carriage return and a line feed. They live in the folder that was
+// current when the program started, whatever folder a file dialog visits later.
+
+#include "calculator/calculator.h"
+#include "common/text_files.h"
+
+#include <string>
+#include <vector>
+
+namespace tallimo {
+
+struct FileFailure {
+    std::string path;
+    std::string reason;
+};
+
+class MemoryFiles {
+public:
+    MemoryFiles(Calculator& calculator, TextFiles& files, std::string folder)
+        : calculator_(calculator), files_(files), folder_(std::move(folder))
+    {
+    }
+
+    // Fills the cells from their files in order; the first file that cannot be
+    // read ends the restore quietly, leaving it and the later cells as they are.
+    void restore();
+
+    // Writes all seven files, each whole or not at all, and returns those that
+    // could not be written.
+    std::vector<FileFailure> save();
+
+    std::string pathOf(int cell) const;
+
+private:
+    Calculator& calculator_;
+    TextFiles& files_;
+    std::string folder_;
+};
+
+}  // namespace tallimo

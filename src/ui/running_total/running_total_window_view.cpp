@@ -1,0 +1,110 @@
+#include "ui/running_total/running_total_window_view.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace tallimo {
+
+namespace {
+
+// Positions and sizes are designed in twips; 15 twips make one pixel at 96 dpi.
+int twips(int value) { return static_cast<int>(std::lround(value / 15.0)); }
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+}  // namespace
+
+RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidget* parent)
+    : QMainWindow(parent), model_(model)
+{
+    setObjectName("frmRunningTotal");
+    setWindowTitle("TallimoRunningTotal");
+
+    auto* client = new QWidget(this);
+    client->setObjectName("clientArea");
+    client->setFixedSize(twips(4290), twips(1590));
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    txtRunningTotal_ = new QLineEdit(client);
+    txtRunningTotal_->setObjectName("txtRunningTotal");
+    txtRunningTotal_->setAccessibleName("Running total");
+    txtRunningTotal_->setGeometry(twipsRect(240, 360, 3735, 375));
+    // The total is only ever put here by the calculator; typing is discarded.
+    txtRunningTotal_->setReadOnly(true);
+
+    optSendCalc_ = new QRadioButton("Send To Calculator", client);
+    optSendCalc_->setObjectName("optSendCalc");
+    optSendCalc_->setAccessibleName("Send to calculator");
+    optSendCalc_->setGeometry(twipsRect(2640, 960, 1335, 375));
+    optSendCalc_->setAutoExclusive(false);
+    optSendCalc_->setAutoFillBackground(true);
+    QPalette white = optSendCalc_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    optSendCalc_->setPalette(white);
+    connect(optSendCalc_, &QRadioButton::clicked, this, [this] {
+        optSendCalc_->setChecked(false);  // used as a push button: it never stays selected
+        model_.sendTotal();
+    });
+
+    QAction* mnuExit = menuBar()->addAction("&Exit");
+    mnuExit->setObjectName("mnuExit");
+    connect(mnuExit, &QAction::triggered, this, [this] { model_.exitTotalWindow(); });
+
+    mnuPopUp_ = new QMenu("PopupMenu", this);
+    mnuPopUp_->setObjectName("mnuPopUp");
+    QAction* popupExit = mnuPopUp_->addAction("Exit");
+    popupExit->setObjectName("PopupExit");
+    connect(popupExit, &QAction::triggered, this, [this] { model_.exitTotalWindow(); });
+
+    adjustSize();
+    setFixedSize(size());
+
+    model_.onChange([this] { render(); });
+    render();
+}
+
+void RunningTotalWindowView::setBackgroundColour(const QColor& colour)
+{
+    QPalette palette = centralWidget()->palette();
+    palette.setColor(QPalette::Window, colour);
+    centralWidget()->setPalette(palette);
+}
+
+void RunningTotalWindowView::render()
+{
+    if (txtRunningTotal_->text() != QString::fromStdString(model_.text()))
+        txtRunningTotal_->setText(QString::fromStdString(model_.text()));
+    if (model_.visible() != isVisible()) setVisible(model_.visible());
+}
+
+void RunningTotalWindowView::mousePressEvent(QMouseEvent* event)
+{
+    // Only a press on the window's own background opens the popup, not one that a
+    // control or the menu bar passed on.
+    QWidget* under = childAt(event->position().toPoint());
+    if (event->button() == Qt::RightButton && (under == nullptr || under == centralWidget())) {
+        mnuPopUp_->popup(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    QMainWindow::mousePressEvent(event);
+}
+
+void RunningTotalWindowView::closeEvent(QCloseEvent* event)
+{
+    if (model_.visible()) model_.exitTotalWindow();
+    event->accept();
+}
+
+}  // namespace tallimo

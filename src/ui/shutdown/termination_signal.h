@@ -1,0 +1,36 @@
+#pragma once
+// Turns a request from outside to stop the process (SIGTERM by default) into a Qt
+// signal on the event loop, where the memory cells can be written before the
+// program ends. Only one instance may exist at a time.
+
+#include <QObject>
+
+#include <csignal>
+#include <initializer_list>
+#include <vector>
+
+class QSocketNotifier;
+
+namespace tallimo {
+
+class TerminationSignal : public QObject {
+    Q_OBJECT
+public:
+    explicit TerminationSignal(std::initializer_list<int> signalNumbers = {SIGTERM}, QObject* parent = nullptr);
+    ~TerminationSignal() override;
+
+    TerminationSignal(const TerminationSignal&) = delete;
+    TerminationSignal& operator=(const TerminationSignal&) = delete;
+
+signals:
+    void received(int signalNumber);
+
+private:
+    void drain();
+
+    int readEnd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
+    std::vector<std::pair<int, struct sigaction>> previous_;
+};
+
+}  // namespace tallimo
