@@ -1,0 +1,1 @@
+tallimo_fuzzer(memory_file_fuzzer SOURCES memory_file_fuzzer.cpp LIBS tallimo_memory)
