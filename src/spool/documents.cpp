@@ -33,23 +33,22 @@ std::string notSaved(const std::string& fileName, const std::string& reason)
 }
 
 // What an open page allows besides Style and New, enabled by New.
-constexpr Control kPageItems[] = {C::mnuSave,   C::mnuPrint,      C::mnuClose,  C::PopUpSave,   C::PopUpprint,
-                                  C::PopUpClose, C::mnuCut,       C::mnuCopy,   C::mnuPaste,    C::PopUpCut,
-                                  C::PopUpCopy,  C::PopUpPaste,   C::mnuBold,   C::mnuItalic,   C::mnuUnderline,
-                                  C::mnuColor,   C::PopUpBold,    C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+constexpr Control kPageItems[] = {
+    C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint, C::PopUpClose, C::mnuCut, C::mnuCopy,
+    C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline,
+    C::mnuColor, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
 
 // The popup's New on a hidden page: the page's items without Save and Print.
-constexpr Control kFreshPageItems[] = {C::mnuStyle,  C::PopUpStyle,  C::mnuClose,   C::PopUpClose,     C::mnuCut,
-                                       C::mnuCopy,   C::mnuPaste,    C::PopUpCut,   C::PopUpCopy,      C::PopUpPaste,
-                                       C::mnuBold,   C::mnuItalic,   C::mnuUnderline, C::mnuColor,     C::PopUpBold,
-                                       C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+constexpr Control kFreshPageItems[] = {
+    C::mnuStyle, C::PopUpStyle, C::mnuClose, C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut,
+    C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline, C::mnuColor, C::PopUpBold,
+    C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
 
 // Everything an open page allows, Style included: enabled by Open, disabled by Close.
-constexpr Control kAllPageItems[] = {C::mnuStyle,  C::PopUpStyle,  C::mnuSave,     C::mnuPrint,   C::mnuClose,
-                                     C::PopUpSave, C::PopUpprint,  C::PopUpClose,  C::mnuCut,     C::mnuCopy,
-                                     C::mnuPaste,  C::PopUpCut,    C::PopUpCopy,   C::PopUpPaste, C::mnuBold,
-                                     C::mnuItalic, C::mnuColor,    C::mnuUnderline, C::PopUpBold, C::PopUpItalic,
-                                     C::PopUpUnderline, C::PopUpColor};
+constexpr Control kAllPageItems[] = {
+    C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
+    C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
+    C::mnuItalic, C::mnuColor, C::mnuUnderline, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
 
 }  // namespace
 

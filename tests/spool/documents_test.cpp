@@ -19,10 +19,9 @@ const std::string kOpenFailed = "User cancelled file open operation";
 
 // Everything an open page allows, Style included.
 const std::vector<Control> kPageItems = {
-    C::mnuStyle, C::PopUpStyle, C::mnuSave,     C::mnuPrint,   C::mnuClose,    C::PopUpSave,
-    C::PopUpprint, C::PopUpClose, C::mnuCut,    C::mnuCopy,    C::mnuPaste,    C::PopUpCut,
-    C::PopUpCopy, C::PopUpPaste, C::mnuBold,    C::mnuItalic,  C::mnuColor,    C::mnuUnderline,
-    C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+    C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
+    C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
+    C::mnuItalic, C::mnuColor, C::mnuUnderline, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
 
 class DocumentsTest : public CalculatorTest {
 protected:
@@ -199,16 +198,14 @@ TEST_F(DocumentsTest, NewOnAHiddenPageDiscardsWhatCalculationsWroteWithoutAsking
 
 TEST_F(DocumentsTest, NewFromEachMenuLeavesItsOwnSetOfItems)
 {
-    const std::vector<Control> freshPage = {C::mnuStyle,  C::PopUpStyle, C::mnuClose,     C::PopUpClose,
-                                            C::mnuCut,    C::mnuCopy,    C::mnuPaste,     C::PopUpCut,
-                                            C::PopUpCopy, C::PopUpPaste, C::mnuBold,      C::mnuItalic,
-                                            C::mnuUnderline, C::mnuColor, C::PopUpBold,   C::PopUpItalic,
-                                            C::PopUpUnderline, C::PopUpColor};
-    const std::vector<Control> replacedPage = {C::mnuSave,   C::mnuPrint,    C::mnuClose,    C::PopUpSave,
-                                               C::PopUpprint, C::PopUpClose, C::mnuCut,      C::mnuCopy,
-                                               C::mnuPaste,  C::PopUpCut,    C::PopUpCopy,   C::PopUpPaste,
-                                               C::mnuBold,   C::mnuItalic,   C::mnuUnderline, C::mnuColor,
-                                               C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+    const std::vector<Control> freshPage = {
+        C::mnuStyle, C::PopUpStyle, C::mnuClose, C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut,
+        C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline, C::mnuColor, C::PopUpBold,
+        C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+    const std::vector<Control> replacedPage = {
+        C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint, C::PopUpClose, C::mnuCut, C::mnuCopy,
+        C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline,
+        C::mnuColor, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
     struct Case {
         MenuOrigin origin;
         bool pageWasOpen;
