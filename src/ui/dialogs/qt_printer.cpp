@@ -6,12 +6,19 @@
 
 namespace tallimo::ui {
 
+QPrinter& QtPrinter::printer()
+{
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 std::optional<int> QtPrinter::chooseCopies()
 {
-    QPrintDialog dialog(&printer_, parent_);
+    QPrintDialog dialog(&printer(), parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const int copies = printer_.copyCount();
-    printer_.setCopyCount(1);
+    // The copies are printed here, one by one, not multiplied by the driver.
+    const int copies = printer().copyCount();
+    printer().setCopyCount(1);
     return copies;
 }
 
@@ -19,16 +26,16 @@ bool QtPrinter::printCopy(std::string_view text)
 {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>();
-        if (!painter_->begin(&printer_)) {
+        if (!painter_->begin(&printer())) {
             painter_.reset();
             return false;
         }
-    } else if (!printer_.newPage()) {
+    } else if (!printer().newPage()) {
         return false;
     }
-    const QSizeF page = printer_.pageRect(QPrinter::DevicePixel).size();
+    const QSizeF page = printer().pageRect(QPrinter::DevicePixel).size();
     const QString copy = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return paintTextPages(*painter_, page, copy, [this] { return printer_.newPage(); });
+    return paintTextPages(*painter_, page, copy, [this] { return printer().newPage(); });
 }
 
 void QtPrinter::endJob()

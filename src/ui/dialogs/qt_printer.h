@@ -22,12 +22,13 @@ public:
     bool printCopy(std::string_view text) override;
     void endJob() override;
 
-    // The printer the dialog sets up; tests point it at a PDF file.
-    QPrinter& printer() { return printer_; }
+    // The printer the dialog sets up, made on first use: making one asks the print
+    // system for its printers. Tests point it at a PDF file.
+    QPrinter& printer();
 
 private:
     QWidget* parent_;
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
 };
 
