@@ -63,7 +63,7 @@ private slots:
         formatting = std::make_unique<TapeFormatting>(controls, *style, dialogs, dialogs);
     }
 
-    void boldOnAPartlyBoldSelectionAcrossLinesMakesAllOfItBold()
+    void boldMakesAPartlyBoldSelectionBoldAndTogglesAFullyBoldOne()
     {
         select(*edit, 4, 5);
         style->setOnSelection(FontAttribute::Bold, true);
@@ -78,6 +78,9 @@ private slots:
         formatting->toggle(FontAttribute::Bold);
         QCOMPARE(boldPattern(*edit), QString("000000000000"));
         QVERIFY(!controls.checked(Control::mnuBold));
+        formatting->toggle(FontAttribute::Bold);
+        QCOMPARE(boldPattern(*edit), QString("000111111000"));
+        QVERIFY(controls.checked(Control::mnuBold));
     }
 
     void italicAndUnderlineAreTheirOwn()
