@@ -1,0 +1,62 @@
+#include "appearance/colour_mixer.h"
+
+#include "common/numbers.h"
+
+#include <algorithm>
+
+namespace tallimo {
+
+namespace {
+
+constexpr std::string_view kCloseQuestion = "If you close the program all current values will be lost";
+constexpr std::string_view kExitQuestion = "If you close the program all current values will be lost.";
+
+std::uint8_t component(int value) { return static_cast<std::uint8_t>(value); }
+
+}  // namespace
+
+void ColourMixer::open(Colour background)
+{
+    if (open_) return;
+    open_ = true;
+    values_ = {};
+    background_ = background;
+}
+
+void ColourMixer::move(Component moved, int value)
+{
+    values_[index(moved)] = std::clamp(value, 0, kSliderMaximum);
+}
+
+Colour ColourMixer::mixed() const { return {component(values_[0]), component(values_[1]), component(values_[2])}; }
+
+std::string ColourMixer::valueText(Component c) const { return numberToText(values_[index(c)]); }
+
+Colour ColourMixer::nameLabelBackground(Component c) const
+{
+    const std::uint8_t v = component(values_[index(c)]);
+    switch (c) {
+    case Component::Red: return {v, 0, 0};
+    case Component::Green: return {0, v, 0};
+    case Component::Blue: return {0, 0, v};
+    }
+    return kBlack;
+}
+
+bool ColourMixer::requestClose()
+{
+    const bool yes = consents(prompter_.ask(yesNo(kCloseQuestion, Answer::Yes)));
+    if (releaseColourItems_) releaseColourItems_();
+    if (yes) open_ = false;
+    return yes;
+}
+
+bool ColourMixer::exit()
+{
+    const bool yes = consents(prompter_.ask(yesNo(kExitQuestion, Answer::Yes)));
+    const bool closing = yes && requestClose();
+    if (releaseColourItems_) releaseColourItems_();
+    return closing;
+}
+
+}  // namespace tallimo

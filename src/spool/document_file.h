@@ -1,0 +1,26 @@
+#pragma once
+// What a tape document holds on disk: the tape's plain text and a closing CR LF.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tallimo {
+
+// The largest file opened as a page. Tapes are a few kilobytes; a file far larger
+// than this is not a tape, and the text box would take minutes to lay it out.
+inline constexpr std::uintmax_t kLargestDocumentBytes = 16 * 1024 * 1024;
+inline constexpr std::string_view kLargestDocumentInWords = "16 MiB";
+
+// The bytes a save writes for the tape's text.
+std::string documentFileText(std::string_view tapeText);
+
+// The tape's text for a file's content: the CR LF that a save adds is dropped again,
+// and anything that is not text (a NUL, a noncharacter, bytes that are not UTF-8)
+// becomes U+FFFD, so that the rest of the file opens as it is.
+std::string tapeTextOf(std::string_view fileText);
+
+// Every NUL, Unicode noncharacter and malformed UTF-8 sequence replaced by U+FFFD.
+std::string withTextOnly(std::string_view text);
+
+}  // namespace tallimo

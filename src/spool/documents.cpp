@@ -1,0 +1,180 @@
+#include "spool/documents.h"
+
+#include "common/messages.h"
+#include "spool/document_file.h"
+
+namespace tallimo {
+
+namespace {
+
+using C = Control;
+
+// Files are read and written whole within one command, so the first free number
+// is always the one taken.
+constexpr std::int16_t kFreeFileNumber = 1;
+
+constexpr std::string_view kOpenFailed = "User cancelled file open operation";
+constexpr std::string_view kNothingToSave = "There is no file to save";
+
+std::string unsavedPageLong()
+{
+    return std::string(MsgUnsavedPage()) + "Click Cancel to save work or OK to continue.";
+}
+
+std::string tooLarge(const std::string& fileName)
+{
+    return "The file \"" + fileName + "\" is too large to open as a page: a page holds at most " +
+           std::string(kLargestDocumentInWords) + ".";
+}
+
+std::string notSaved(const std::string& fileName, const std::string& reason)
+{
+    return "The page could not be saved to \"" + fileName + "\". " + reason;
+}
+
+// What an open page allows besides Style and New, enabled by New.
+constexpr Control kPageItems[] = {
+    C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint, C::PopUpClose, C::mnuCut, C::mnuCopy,
+    C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline,
+    C::mnuColor, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+
+// The popup's New on a hidden page: the page's items without Save and Print.
+constexpr Control kFreshPageItems[] = {
+    C::mnuStyle, C::PopUpStyle, C::mnuClose, C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut,
+    C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline, C::mnuColor, C::PopUpBold,
+    C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+
+// Everything an open page allows, Style included: enabled by Open, disabled by Close.
+constexpr Control kAllPageItems[] = {
+    C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
+    C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
+    C::mnuItalic, C::mnuColor, C::mnuUnderline, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+
+}  // namespace
+
+FileDialogSettings documentDialogSettings()
+{
+    return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
+}
+
+Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
+    : controls_(controls), spool_(spool), prompter_(prompter), ports_(ports), fields_(fields)
+{
+}
+
+void Documents::newPage(MenuOrigin origin)
+{
+    controls_.enableMenuPair(C::mnuResults, C::PopUpResults, true);
+    const bool fromPopup = origin == MenuOrigin::Popup;
+    if (!controls_.visible(C::txtSpool)) {
+        // Text appended while no page was open is not a page's work: it goes unasked.
+        controls_.show(C::txtSpool);
+        spool_.setText("");
+        controls_.setHeight(WindowHeight::Tall);
+        if (fromPopup) {
+            for (C item : kFreshPageItems) controls_.enable(item);
+        } else {
+            controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
+            controls_.enableMenuPair(C::mnuClose, C::PopUpClose, true);
+        }
+        return;
+    }
+    if (!consents(prompter_.ask(okCancel(MsgUnsavedPage())))) return;
+    spool_.setText("");
+    controls_.setHeight(WindowHeight::Tall);
+    for (C item : kPageItems) controls_.enable(item);
+    if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
+}
+
+void Documents::open()
+{
+    controls_.enableMenuPair(C::mnuResults, C::PopUpResults, true);
+    if (!spool_.isEmpty() && controls_.visible(C::txtSpool)) {
+        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+    }
+    const auto chosen = ports_.dialogs.chooseFileToOpen(documentDialogSettings());
+    if (!chosen) {
+        prompter_.ask(notice(kOpenFailed));
+        return;
+    }
+    fields_.fileName = *chosen;
+    fields_.fileNumber = kFreeFileNumber;
+    const auto text = readDocument(fields_.fileName);
+    if (!text) return;
+    spool_.setText(*text);
+    controls_.show(C::txtSpool);
+    controls_.setHeight(WindowHeight::Tall);
+    for (C item : kAllPageItems) controls_.enable(item);
+}
+
+// The file's text for the tape, or nothing after telling the user why not.
+std::optional<std::string> Documents::readDocument(const std::string& fileName)
+{
+    // A file whose size cannot be learnt (missing, a folder, a device) is not read:
+    // reading a device could go on for ever.
+    const auto size = ports_.files.size(fileName);
+    if (!size) {
+        prompter_.ask(notice(kOpenFailed));
+        return std::nullopt;
+    }
+    if (*size > kLargestDocumentBytes) {
+        prompter_.ask(notice(tooLarge(fileName)));
+        return std::nullopt;
+    }
+    const ReadResult read = ports_.files.read(fileName);
+    if (!read.text) {
+        prompter_.ask(notice(kOpenFailed));
+        return std::nullopt;
+    }
+    // The file may have grown since its size was taken; a one-byte code page's text
+    // may take up to three bytes a character in UTF-8.
+    if (read.text->size() > kLargestDocumentBytes * 3) {
+        prompter_.ask(notice(tooLarge(fileName)));
+        return std::nullopt;
+    }
+    return tapeTextOf(*read.text);
+}
+
+void Documents::close()
+{
+    controls_.enableMenuPair(C::mnuResults, C::PopUpResults, false);
+    if (!controls_.visible(C::txtSpool)) return;
+    if (!spool_.isEmpty()) {
+        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+        spool_.setText("");
+    }
+    controls_.hide(C::txtSpool);
+    controls_.setHeight(WindowHeight::Short);
+    for (C item : kAllPageItems) controls_.disable(item);
+    controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
+}
+
+void Documents::save(MenuOrigin origin)
+{
+    if (!controls_.visible(C::txtSpool)) {
+        prompter_.ask(plain(kNothingToSave));
+        return;
+    }
+    const auto chosen = ports_.dialogs.chooseFileToSave(documentDialogSettings());
+    if (!chosen) {
+        if (origin == MenuOrigin::Popup) prompter_.ask(plain(MsgUnknownException()));
+        return;
+    }
+    fields_.fileName = *chosen;
+    fields_.fileNumber = kFreeFileNumber;
+    const std::string failure = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
+    if (!failure.empty()) prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+}
+
+void Documents::print()
+{
+    const auto copies = ports_.printer.chooseCopies();
+    if (!copies) return;
+    const std::string text = spool_.text();
+    for (int copy = 0; copy < *copies; ++copy) {
+        if (!ports_.printer.printCopy(text)) break;
+    }
+    ports_.printer.endJob();
+}
+
+}  // namespace tallimo

@@ -1,0 +1,54 @@
+#pragma once
+// The tape as a one-page document: New, Open, Close, Save and Print from the FILE
+// menu and the popup's File submenu. A page is open while the tape is visible.
+
+#include "common/main_controls.h"
+#include "common/prompter.h"
+#include "common/text_files.h"
+#include "spool/file_dialogs.h"
+#include "spool/menu_origin.h"
+#include "spool/printer.h"
+#include "spool/spool.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tallimo {
+
+// The filter of the open and save dialogs, with the tmo entry shown first.
+FileDialogSettings documentDialogSettings();
+
+class Documents {
+public:
+    struct Ports {
+        TextFiles& files;
+        FileDialogs& dialogs;
+        Printer& printer;
+    };
+    // The main window's strFileName and intFileNumber, shared with the memory files.
+    struct Fields {
+        std::string& fileName;
+        std::int16_t& fileNumber;
+    };
+
+    Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields);
+
+    // From the menu bar New disables both New items; from the popup it leaves them.
+    void newPage(MenuOrigin origin);
+    void open();
+    void close();
+    // A cancelled dialog is silent from the menu bar and reported from the popup.
+    void save(MenuOrigin origin);
+    void print();
+
+private:
+    std::optional<std::string> readDocument(const std::string& fileName);
+
+    MainControls& controls_;
+    Spool& spool_;
+    Prompter& prompter_;
+    Ports ports_;
+    Fields fields_;
+};
+
+}  // namespace tallimo

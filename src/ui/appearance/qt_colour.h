@@ -1,0 +1,29 @@
+#pragma once
+
+#include "appearance/colour.h"
+
+#include <QColor>
+
+class QWidget;
+
+namespace tallimo::ui {
+
+inline QColor toQColor(Colour colour) { return {colour.red, colour.green, colour.blue}; }
+
+inline Colour fromQColor(const QColor& colour)
+{
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+// Fills the widget's background with the colour; children that paint their own
+// background keep theirs.
+void paintBackground(QWidget& widget, Colour colour);
+
+// Sets a label's own background and text colours.
+void paintLabel(QWidget& label, Colour background, Colour text);
+
+// The colour the widget's background is filled with.
+Colour backgroundOf(const QWidget& widget);
+
+}  // namespace tallimo::ui
