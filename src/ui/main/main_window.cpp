@@ -2,6 +2,7 @@
 
 #include "ui/adapters/qt_text.h"
 #include "ui/main/background_picture.h"
+#include "ui/main/client_area.h"
 #include "ui/main/display_box.h"
 #include "ui/main/main_window_controls.h"
 #include "ui/main/twips.h"
@@ -35,13 +36,29 @@ constexpr int kKeyFontPoints = 8;
 const QColor kBlack{0, 0, 0};
 const QColor kGreen{0, 255, 0};
 const QColor kDarkRed{128, 0, 0};
+const QColor kRed{255, 0, 0};
+const QColor kDateBoxColour{255, 192, 128};
+const QColor kPanelGrey{192, 192, 192};
+
+void setBoxColours(QWidget& box, const QColor& background, const QColor& text)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, background);
+    if (text.isValid()) palette.setColor(QPalette::Text, text);
+    box.setPalette(palette);
+}
 
 QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTextEdit& tape)
 {
     const QString text = QString::fromUtf8(caption);
     switch (kind) {
     case ControlKind::Background: return new BackgroundPicture(parent);
-    case ControlKind::Frame: return new QGroupBox(text, parent);
+    case ControlKind::Frame: {
+        // Panels under the keys, light against the dark background.
+        auto* frame = new QGroupBox(text, parent);
+        paintBackground(*frame, kPanelGrey);
+        return frame;
+    }
     case ControlKind::Picture: {
         auto* picture = new QFrame(parent);
         picture->setAutoFillBackground(true);
@@ -86,7 +103,7 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     setObjectName(QStringLiteral("frmTallimo"));
     setWindowTitle(QStringLiteral("Tallimo"));
 
-    client_ = new QWidget(this);
+    client_ = new ClientArea(this);
     QFont keys = client_->font();
     keys.setPointSize(kKeyFontPoints);
     client_->setFont(keys);
@@ -127,6 +144,7 @@ void MainWindow::buildControls()
         widgets_[index(design.control)] = w;
     }
     background_ = static_cast<BackgroundPicture*>(widget(C::pctBackGround));
+    for (C clockBox : {C::txtDate, C::txtTime}) setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
 }
 
 void MainWindow::connectClicks()
@@ -175,6 +193,10 @@ void MainWindow::render()
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
 }
 
+void MainWindow::setBackground(const QColor& colour) { client_->setBackground(colour); }
+
+QColor MainWindow::background() const { return client_->background(); }
+
 void MainWindow::applyHeight(WindowHeight height)
 {
     const int twips = height == WindowHeight::Short ? kShortHeightTwips : kTallHeightTwips;
@@ -205,17 +227,10 @@ void MainWindow::loadCompanions()
 void MainWindow::applyStartColours()
 {
     paintBackground(*background_, kBlack);
-    paintBackground(*this, kBlack);
-    for (C box : {C::txtInput, C::txtOutput_0}) {
-        QWidget* w = widget(box);
-        QPalette palette = w->palette();
-        palette.setColor(QPalette::Base, kGreen);
-        w->setPalette(palette);
-    }
+    setBackground(kBlack);
+    setBoxColours(*widget(C::txtInput), kGreen, {});
+    setBoxColours(*widget(C::txtOutput_0), kGreen, kDarkRed);
     QWidget* output = widget(C::txtOutput_0);
-    QPalette palette = output->palette();
-    palette.setColor(QPalette::Text, kDarkRed);
-    output->setPalette(palette);
     QFont font = output->font();
     font.setPointSize(kOutputFontPoints);
     output->setFont(font);

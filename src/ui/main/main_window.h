@@ -20,6 +20,7 @@
 namespace tallimo::ui {
 
 class BackgroundPicture;
+class ClientArea;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,10 @@ public:
     // Asked by every way of closing the window (the close box, DESTROY, Destroy in
     // the menus); false keeps the program running. Without one the window closes.
     void setClosingRoutine(std::function<bool()> routine) { closingRoutine_ = std::move(routine); }
+
+    // The window's own background: its client area, not the menu bar.
+    void setBackground(const QColor& colour);
+    QColor background() const;
 
     // The widget of a control, or nothing for a menu item.
     QWidget* widget(Control control) const { return widgets_[index(control)]; }
@@ -72,7 +77,7 @@ private:
     Calculator& calculator_;
     QTextEdit& tape_;
     CompanionFactory makeCompanion_;
-    QWidget* client_ = nullptr;
+    ClientArea* client_ = nullptr;
     BackgroundPicture* background_ = nullptr;
     QMenu* popup_ = nullptr;
     QTimer* clock_ = nullptr;

@@ -163,6 +163,7 @@ private slots:
     void startUpColoursAndHiddenWindows()
     {
         QCOMPARE(find("pctBackGround")->palette().color(QPalette::Window), QColor(0, 0, 0));
+        QCOMPARE(window().background(), QColor(0, 0, 0));
         QCOMPARE(find("txtInput")->palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(find("txtOutput_0")->palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(find("txtOutput_0")->palette().color(QPalette::Text), QColor(128, 0, 0));
