@@ -54,8 +54,16 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
     switch (kind) {
     case ControlKind::Background: return new BackgroundPicture(parent);
     case ControlKind::Frame: {
-        // Panels under the keys, light against the dark background.
-        auto* frame = new QGroupBox(text, parent);
+        // Panels under the keys, light against the dark background. Only a frame
+        // with a caption needs a group box; a plain panel is much cheaper to draw.
+        QWidget* frame = nullptr;
+        if (text.isEmpty()) {
+            auto* panel = new QFrame(parent);
+            panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+            frame = panel;
+        } else {
+            frame = new QGroupBox(text, parent);
+        }
         paintBackground(*frame, kPanelGrey);
         return frame;
     }
@@ -207,7 +215,9 @@ void MainWindow::applyHeight(WindowHeight height)
 
 void MainWindow::start()
 {
+    ++dispatching_;  // one render at the end, not one for each step
     calculator_.start();
+    --dispatching_;
     loadCompanions();
     applyStartColours();
     clock_->setInterval(kClockIntervalMs);

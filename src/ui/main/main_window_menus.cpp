@@ -43,12 +43,14 @@ public:
         return m;
     }
 
-    QAction* item(QWidget* menu, Control control, const char* caption, const char* shortcut = nullptr)
+    // `letter` is the Ctrl shortcut's key, or 0 for none.
+    QAction* item(QWidget* menu, Control control, const char* caption, Qt::Key letter = Qt::Key(0))
     {
         auto* action = new QAction(QString::fromUtf8(caption), menu);
         const std::string_view name = controlName(control);
         action->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (shortcut != nullptr) action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+        // Built from the key, not parsed from text: parsing looks up translated key names.
+        if (letter != 0) action->setShortcut(QKeySequence(Qt::CTRL | letter));
         action->setCheckable(checkable(control));
         menu->addAction(action);
         actions_[static_cast<std::size_t>(control)] = action;
@@ -66,36 +68,36 @@ void buildMenuBar(QMenuBar& bar, ActionTable& actions)
     MenuMaker make(actions);
 
     QMenu* file = make.menu(&bar, "mnuFile", "&FILE");
-    make.item(file, C::mnuNew, "New", "Ctrl+N");
-    make.item(file, C::mnuOpen, "Open", "Ctrl+O");
-    make.item(file, C::mnuClose, "Close", "Ctrl+L");
-    make.item(file, C::mnuSave, "Save", "Ctrl+S");
-    make.item(file, C::mnuPrint, "Print", "Ctrl+P");
+    make.item(file, C::mnuNew, "New", Qt::Key_N);
+    make.item(file, C::mnuOpen, "Open", Qt::Key_O);
+    make.item(file, C::mnuClose, "Close", Qt::Key_L);
+    make.item(file, C::mnuSave, "Save", Qt::Key_S);
+    make.item(file, C::mnuPrint, "Print", Qt::Key_P);
 
     QMenu* edit = make.menu(&bar, "mnuEdit", "&EDIT");
-    make.item(edit, C::mnuCopy, "Copy", "Ctrl+C");
-    make.item(edit, C::mnuCut, "Cut", "Ctrl+X");
-    make.item(edit, C::mnuPaste, "Paste", "Ctrl+V");
-    make.item(edit, C::mnuWipe, "Wipe", "Ctrl+W");
-    make.item(edit, C::mnuDestroy, "Destroy", "Ctrl+D");
+    make.item(edit, C::mnuCopy, "Copy", Qt::Key_C);
+    make.item(edit, C::mnuCut, "Cut", Qt::Key_X);
+    make.item(edit, C::mnuPaste, "Paste", Qt::Key_V);
+    make.item(edit, C::mnuWipe, "Wipe", Qt::Key_W);
+    make.item(edit, C::mnuDestroy, "Destroy", Qt::Key_D);
 
     QMenu* font = make.menu(&bar, "mnuFont", "FON&T");
-    make.item(font, C::mnuStyle, "Stlye", "Ctrl+Y");
-    make.item(font, C::mnuColor, "Colour", "Ctrl+U");
-    make.item(font, C::mnuBold, "Bold", "Ctrl+B");
-    make.item(font, C::mnuItalic, "Italic", "Ctrl+I");
-    make.item(font, C::mnuUnderline, "Underline", "Ctrl+F");
+    make.item(font, C::mnuStyle, "Stlye", Qt::Key_Y);
+    make.item(font, C::mnuColor, "Colour", Qt::Key_U);
+    make.item(font, C::mnuBold, "Bold", Qt::Key_B);
+    make.item(font, C::mnuItalic, "Italic", Qt::Key_I);
+    make.item(font, C::mnuUnderline, "Underline", Qt::Key_F);
 
     QMenu* conversion = make.menu(&bar, "mnuConversion", "&CONVERSIONS");
-    make.item(conversion, C::mnuColour, "Colour", "Ctrl+R");
-    make.item(conversion, C::mnuDistance, "Distance", "Ctrl+T");
-    make.item(conversion, C::mnuVolume, "Volume", "Ctrl+Z");
-    make.item(conversion, C::mnuWeight, "Weight", "Ctrl+G");
+    make.item(conversion, C::mnuColour, "Colour", Qt::Key_R);
+    make.item(conversion, C::mnuDistance, "Distance", Qt::Key_T);
+    make.item(conversion, C::mnuVolume, "Volume", Qt::Key_Z);
+    make.item(conversion, C::mnuWeight, "Weight", Qt::Key_G);
 
     QMenu* options = make.menu(&bar, "mnuOptions", "&OPTIONS");
-    make.item(options, C::mnuDate, "Date       Hide/Show", "Ctrl+A");
-    make.item(options, C::mnuTime, "Time      Hide/Show", "Ctrl+M");
-    make.item(options, C::mnuResults, "Results   Hide/Show", "Ctrl+E");
+    make.item(options, C::mnuDate, "Date       Hide/Show", Qt::Key_A);
+    make.item(options, C::mnuTime, "Time      Hide/Show", Qt::Key_M);
+    make.item(options, C::mnuResults, "Results   Hide/Show", Qt::Key_E);
     QMenu* schemes = make.submenu(options, "mnuColourSchemes", "Co&lourSchemes");
     make.item(schemes, C::mnuScheme1, "Scheme1");
     make.item(schemes, C::mnuScheme2, "Scheme2");

@@ -107,9 +107,9 @@ std::vector<WidgetRow> widgetRows()
         group("chkDelete", i, "QCheckBox", "", "Adjacent memory is deleted when selected.", false, false);
     }
     for (const char* frame : {"fraDigit", "fraOperator", "fraIntrinsic", "fraScientific", "fraScientificNotation"})
-        add(frame, "QGroupBox", "", "", true, true);
+        add(frame, "QFrame", "", "", true, true);
     add("fraMemory", "QGroupBox", "Shift Total", "", true, true);
-    add("fraTotal", "QGroupBox", "", "", true, false);
+    add("fraTotal", "QFrame", "", "", true, false);
     add("pctShift", "QFrame", "", "", true, false);
     add("pctBackGround", "QWidget", "", "right click for pop up menu", true, true);
     return rows;
