@@ -1,0 +1,51 @@
+// A key press with its tape append must cost the same on a long tape as on a short
+// one. Each round presses "7" and then "C", which writes one character to the tape
+// and takes it back, so the tape keeps its length however many rounds run.
+
+#include "app/program.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using tallimo::Control;
+
+void pressKeyOnTape(benchmark::State& state)
+{
+    const auto lines = static_cast<int>(state.range(0));
+    tallimo::app::Program program;
+    program.start();
+    auto& window = program.window();
+    // An open page on the tall window: the tape is laid out and on screen.
+    program.calculator().controls().show(Control::txtSpool);
+    program.calculator().controls().setHeight(tallimo::WindowHeight::Tall);
+    window.render();
+    window.show();
+
+    QString text;
+    text.reserve(lines * 14);
+    for (int i = 0; i < lines; ++i) text += QStringLiteral("12 + 3 = 15#\n");
+    window.tape().setPlainText(text);
+
+    auto* digit = qobject_cast<QAbstractButton*>(window.widget(Control::cmdDigit_7));
+    auto* trim = qobject_cast<QAbstractButton*>(window.widget(Control::cmdDelete));
+    // The first change at the end lays out the whole page that was just opened; the
+    // rounds measure the presses that follow.
+    digit->click();
+    trim->click();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        digit->click();
+        trim->click();
+        QApplication::processEvents();
+    }
+    state.counters["lines"] = lines;
+}
+
+}  // namespace
+
+BENCHMARK(pressKeyOnTape)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);

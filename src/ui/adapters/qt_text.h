@@ -1,0 +1,22 @@
+#pragma once
+// The core speaks UTF-8; Qt speaks UTF-16. Every crossing goes through here.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace tallimo::ui {
+
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string toUtf8(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+}  // namespace tallimo::ui

@@ -1,0 +1,52 @@
+#include "ui/adapters/text_edit_spool.h"
+
+#include "ui/adapters/qt_text.h"
+
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+namespace tallimo::ui {
+
+TextEditSpool::TextEditSpool(QTextEdit& edit) : edit_(edit)
+{
+    // Typed by the user or written by the calculator, every change is reported.
+    QObject::connect(&edit_, &QTextEdit::textChanged, &edit_, [this] { changed(); });
+}
+
+void TextEditSpool::append(std::string_view text)
+{
+    if (text.empty()) return;
+    QTextCursor cursor(edit_.document());
+    cursor.movePosition(QTextCursor::End);
+    // A plain format: a line the user made bold or red does not colour the next one.
+    cursor.insertText(toQString(text), QTextCharFormat());
+}
+
+void TextEditSpool::removeLastCharacter()
+{
+    QTextCursor cursor(edit_.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.deletePreviousChar();
+}
+
+bool TextEditSpool::isEmpty() const { return edit_.document()->isEmpty(); }
+
+std::string TextEditSpool::text() const { return toUtf8(edit_.toPlainText()); }
+
+void TextEditSpool::setText(std::string_view text) { edit_.setPlainText(toQString(text)); }
+
+std::string TextEditSpool::selectedText() const
+{
+    // Through a fragment, so that line ends come back as "\n" and not as U+2029.
+    return toUtf8(edit_.textCursor().selection().toPlainText());
+}
+
+void TextEditSpool::replaceSelection(std::string_view text)
+{
+    QTextCursor cursor = edit_.textCursor();
+    cursor.insertText(toQString(text));
+    edit_.setTextCursor(cursor);
+}
+
+}  // namespace tallimo::ui

@@ -1,0 +1,262 @@
+#include "ui/main/main_window.h"
+
+#include "ui/adapters/qt_text.h"
+#include "ui/main/background_picture.h"
+#include "ui/main/client_area.h"
+#include "ui/main/display_box.h"
+#include "ui/main/main_window_controls.h"
+#include "ui/main/twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tallimo::ui {
+
+namespace {
+
+using C = Control;
+
+constexpr int kWidthTwips = 6660;
+// The heights count the title bar, the borders and the menu bar as the window was
+// designed; the client area shows what is left: the upper band alone at the short
+// height (the lower band starts at 4560), both bands at the tall one.
+constexpr int kDesignedFrameTwips = 705;
+constexpr int kBorderTwips = 120;
+
+constexpr int kClockIntervalMs = 100;
+constexpr int kOutputFontPoints = 12;
+constexpr int kKeyFontPoints = 8;
+
+const QColor kBlack{0, 0, 0};
+const QColor kGreen{0, 255, 0};
+const QColor kDarkRed{128, 0, 0};
+const QColor kRed{255, 0, 0};
+const QColor kDateBoxColour{255, 192, 128};
+const QColor kPanelGrey{192, 192, 192};
+
+void setBoxColours(QWidget& box, const QColor& background, const QColor& text)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::Base, background);
+    if (text.isValid()) palette.setColor(QPalette::Text, text);
+    box.setPalette(palette);
+}
+
+QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTextEdit& tape)
+{
+    const QString text = QString::fromUtf8(caption);
+    switch (kind) {
+    case ControlKind::Background: return new BackgroundPicture(parent);
+    case ControlKind::Frame: {
+        // Panels under the keys, light against the dark background. Only a frame
+        // with a caption needs a group box; a plain panel is much cheaper to draw.
+        QWidget* frame = nullptr;
+        if (text.isEmpty()) {
+            auto* panel = new QFrame(parent);
+            panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+            frame = panel;
+        } else {
+            frame = new QGroupBox(text, parent);
+        }
+        paintBackground(*frame, kPanelGrey);
+        return frame;
+    }
+    case ControlKind::Picture: {
+        auto* picture = new QFrame(parent);
+        picture->setAutoFillBackground(true);
+        return picture;
+    }
+    case ControlKind::Button: return new QPushButton(text, parent);
+    case ControlKind::DisplayBox: return new DisplayBox(parent);
+    case ControlKind::TextBox: return new QLineEdit(parent);
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(text, parent);
+        // The calculator decides which option is set, not the group.
+        option->setAutoExclusive(false);
+        return option;
+    }
+    case ControlKind::CheckBox: return new QCheckBox(text, parent);
+    case ControlKind::Spool:
+        tape.setParent(parent);
+        giveMenuShortcutsPrecedence(tape);
+        return &tape;
+    }
+    return nullptr;
+}
+
+QString nameOf(Control control)
+{
+    const std::string_view name = controlName(control);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+void setTextIfChanged(QWidget* box, const std::string& text)
+{
+    auto* edit = static_cast<QLineEdit*>(box);
+    const QString shown = toQString(text);
+    if (edit->text() != shown) edit->setText(shown);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory companions)
+    : calculator_(calculator), tape_(tape), makeCompanion_(std::move(companions))
+{
+    setObjectName(QStringLiteral("frmTallimo"));
+    setWindowTitle(QStringLiteral("Tallimo"));
+
+    client_ = new ClientArea(this);
+    QFont keys = client_->font();
+    keys.setPointSize(kKeyFontPoints);
+    client_->setFont(keys);
+    setCentralWidget(client_);
+    buildMenuBar(*menuBar(), actions_);
+    popup_ = buildPopupMenu(*this, actions_);
+    buildControls();
+    background_->setPopupMenu(popup_);
+
+    clock_ = new QTimer(this);
+    clock_->setObjectName(QStringLiteral("Timer1"));
+
+    connectClicks();
+    for (C destroy : {C::cmdDestroy, C::mnuDestroy, C::PopUpDestroy}) onClick(destroy, [this] { close(); });
+    // The user's typing on the tape changes the menus that follow it.
+    connect(&tape_, &QTextEdit::textChanged, this, [this] {
+        if (dispatching_ == 0) render();
+    });
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    render();
+}
+
+MainWindow::~MainWindow()
+{
+    // The tape dies with the window's children, after this window's own members.
+    disconnect(&tape_, nullptr, this, nullptr);
+}
+
+void MainWindow::buildControls()
+{
+    for (const ControlDesign& design : mainWindowDesign()) {
+        QWidget* w = makeWidget(design.kind, design.caption, client_, tape_);
+        w->setObjectName(nameOf(design.control));
+        w->setGeometry(design.place.toPixels());
+        if (*design.tooltip != '\0') w->setToolTip(QString::fromUtf8(design.tooltip));
+        w->setAccessibleName(QString::fromUtf8(design.accessibleName));
+        widgets_[index(design.control)] = w;
+    }
+    background_ = static_cast<BackgroundPicture*>(widget(C::pctBackGround));
+    for (C clockBox : {C::txtDate, C::txtTime}) setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
+}
+
+void MainWindow::connectClicks()
+{
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        if (auto* button = qobject_cast<QAbstractButton*>(widgets_[i])) {
+            connect(button, &QAbstractButton::clicked, this, [this, control] { clicked(control); });
+        } else if (QAction* item = actions_[i]) {
+            connect(item, &QAction::triggered, this, [this, control] { clicked(control); });
+        }
+    }
+}
+
+void MainWindow::onClick(Control control, std::function<void()> handler) { handlers_[index(control)] = std::move(handler); }
+
+void MainWindow::clicked(Control control)
+{
+    // The handler may show a message box; the tape's changes meanwhile need no
+    // screen of their own, the click renders once at its end.
+    ++dispatching_;
+    if (const auto& handler = handlers_[index(control)]) handler();
+    --dispatching_;
+    render();
+}
+
+void MainWindow::render()
+{
+    const MainControls& flags = calculator_.controls();
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        const bool visible = flags.visible(control);
+        if (QWidget* w = widgets_[i]) {
+            w->setEnabled(flags.enabled(control));
+            if (w->isHidden() == visible) w->setVisible(visible);
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            if (button != nullptr && button->isCheckable()) button->setChecked(flags.checked(control));
+        } else if (QAction* item = actions_[i]) {
+            item->setEnabled(flags.enabled(control));
+            item->setVisible(visible);
+            if (item->isCheckable()) item->setChecked(flags.checked(control));
+        }
+    }
+    setTextIfChanged(widget(C::txtInput), calculator_.inputText());
+    for (int k = 0; k <= 7; ++k) setTextIfChanged(widget(memoryCell(k)), calculator_.output(k));
+    if (shownHeight_ != flags.height()) applyHeight(flags.height());
+}
+
+void MainWindow::setBackground(const QColor& colour) { client_->setBackground(colour); }
+
+QColor MainWindow::background() const { return client_->background(); }
+
+void MainWindow::applyHeight(WindowHeight height)
+{
+    const int twips = height == WindowHeight::Short ? kShortHeightTwips : kTallHeightTwips;
+    client_->setFixedSize(twipsToPixels(kWidthTwips - kBorderTwips), twipsToPixels(twips - kDesignedFrameTwips));
+    layout()->activate();
+    shownHeight_ = height;
+}
+
+void MainWindow::start()
+{
+    ++dispatching_;  // one render at the end, not one for each step
+    calculator_.start();
+    --dispatching_;
+    loadCompanions();
+    applyStartColours();
+    clock_->setInterval(kClockIntervalMs);
+    clock_->start();
+    render();
+}
+
+void MainWindow::loadCompanions()
+{
+    for (Companion kind : kCompanionLoadOrder) {
+        auto& window = companions_[static_cast<std::size_t>(kind)];
+        if (!window) window = makeCompanion_(kind);
+        paintBackground(*window, kBlack);
+    }
+}
+
+void MainWindow::applyStartColours()
+{
+    paintBackground(*background_, kBlack);
+    setBackground(kBlack);
+    setBoxColours(*widget(C::txtInput), kGreen, {});
+    setBoxColours(*widget(C::txtOutput_0), kGreen, kDarkRed);
+    QWidget* output = widget(C::txtOutput_0);
+    QFont font = output->font();
+    font.setPointSize(kOutputFontPoints);
+    output->setFont(font);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (closingRoutine_ && !closingRoutine_()) {
+        event->ignore();
+        return;
+    }
+    // Every window goes with the main one, without asking questions of its own.
+    for (auto& window : companions_) {
+        if (window) window->hide();
+    }
+    event->accept();
+}
+
+}  // namespace tallimo::ui

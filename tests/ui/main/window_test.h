@@ -1,0 +1,62 @@
+#pragma once
+// What every test of the main window starts from: a started program with its window
+// shown, working in a temporary folder of its own (the memory files are written to
+// the working folder). A message box that no test expected is closed and fails the
+// test instead of leaving it hanging.
+
+#include "app/program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace tallimo::testing {
+
+class WindowTest : public QObject {
+    Q_OBJECT
+protected:
+    ui::MainWindow& window() { return program_->window(); }
+    Calculator& calculator() { return program_->calculator(); }
+    app::Program& program() { return *program_; }
+
+    template <typename T = QWidget>
+    T* find(const char* name)
+    {
+        return window().findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // Clicks the keys named, e.g. {"cmdDigit_1", "cmdOperator_0"}, with the mouse.
+    void click(std::initializer_list<const char*> names);
+
+    // The next message box is handed to `handler` while it is open; the handler
+    // checks it and answers it.
+    void expectBox(std::function<void(QMessageBox&)> handler) { expected_.push_back(std::move(handler)); }
+    bool boxesStillExpected() const { return !expected_.empty(); }
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    void watchForBoxes();
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString previousFolder_;
+    std::unique_ptr<app::Program> program_;
+    QTimer boxWatch_;
+    std::deque<std::function<void(QMessageBox&)>> expected_;
+    QString unexpectedBox_;
+};
+
+// Answers a box by clicking one of its buttons.
+void answer(QMessageBox& box, QMessageBox::StandardButton button);
+
+}  // namespace tallimo::testing
