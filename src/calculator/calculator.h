@@ -38,6 +38,10 @@ enum class Operator { Add, Subtract, Multiply, Divide, Mod, Power };
 class Calculator : public CalculatorEntry {
 public:
     Calculator(Prompter& prompter, Spool& spool);
+    // The tape may outlive the calculator: it must not call back into a dead one.
+    ~Calculator() override { spool_.onChange(nullptr); }
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
 
     // The calculator's share of start-up: fields, tape page and the start states.
     void start();

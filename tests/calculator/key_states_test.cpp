@@ -231,3 +231,21 @@ TEST_F(Tape, DeleteKeyTakesTheLastCharacterOfTheTape)
 
 }  // namespace
 }  // namespace tallimo::testing
+
+namespace tallimo::testing {
+namespace {
+
+TEST(CalculatorLifetime, ATapeThatOutlivesItsCalculatorStillChanges)
+{
+    InMemorySpool tape;
+    {
+        ScriptedPrompter prompter;
+        Calculator calculator(prompter, tape);
+        calculator.start();
+    }
+    tape.setText("written after the calculator has gone");
+    EXPECT_EQ(tape.text(), "written after the calculator has gone");
+}
+
+}  // namespace
+}  // namespace tallimo::testing
