@@ -3,6 +3,7 @@
 // pressed, no box showing an infinity or NaN, and a tape that only grows by what a
 // key writes or loses its last character to "C".
 
+#include "fuzz_support.h"
 #include "calculator/calculator.h"
 #include "calculator/scientific.h"
 #include "spool/in_memory_spool.h"
@@ -17,12 +18,9 @@
 
 namespace {
 
-using namespace tallimo;
+using tallimo::fuzzing::require;
 
-void require(bool condition)
-{
-    if (!condition) std::abort();
-}
+using namespace tallimo;
 
 class BytePrompter : public Prompter {
 public:

@@ -3,6 +3,7 @@
 // follow their contents, and a file that ended with its line end is written back
 // byte for byte.
 
+#include "fuzz_support.h"
 #include "calculator/calculator.h"
 #include "common/in_memory_files.h"
 #include "common/numbers.h"
@@ -17,17 +18,10 @@
 
 namespace {
 
+using tallimo::fuzzing::OkPrompter;
+using tallimo::fuzzing::require;
+
 using namespace tallimo;
-
-void require(bool condition)
-{
-    if (!condition) std::abort();
-}
-
-class OkPrompter : public Prompter {
-public:
-    Answer ask(const Message&) override { return Answer::Ok; }
-};
 
 std::vector<std::string> splitFiles(std::string_view bytes)
 {

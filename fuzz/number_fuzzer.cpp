@@ -1,6 +1,7 @@
 // Reading and writing numbers: no crash on any text, and the properties that the
 // calculator relies on hold for every input.
 
+#include "fuzz_support.h"
 #include "common/numbers.h"
 
 #include <charconv>
@@ -14,10 +15,7 @@
 
 namespace {
 
-void require(bool condition)
-{
-    if (!condition) std::abort();
-}
+using tallimo::fuzzing::require;
 
 // x rounded to 15 significant digits, as a reader of the text should see it.
 double roundedTo15Digits(double x)

@@ -2,6 +2,7 @@
 // file that is already clean text opens unchanged (less the line end a save adds),
 // and saving and opening again gives back the same page.
 
+#include "fuzz_support.h"
 #include "common/in_memory_files.h"
 #include "spool/document_file.h"
 #include "spool/documents.h"
@@ -14,17 +15,10 @@
 
 namespace {
 
+using tallimo::fuzzing::OkPrompter;
+using tallimo::fuzzing::require;
+
 using namespace tallimo;
-
-void require(bool condition)
-{
-    if (!condition) std::abort();
-}
-
-class OkPrompter : public Prompter {
-public:
-    Answer ask(const Message&) override { return Answer::Ok; }
-};
 
 class FixedDialogs : public FileDialogs {
 public:
