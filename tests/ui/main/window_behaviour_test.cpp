@@ -203,6 +203,7 @@ private slots:
         calculator().controls().enable(Control::chkDelete_0);
         window().render();
         auto* box = find<QAbstractButton>("chkDelete_0");
+        window().onClick(Control::chkDelete_0, [] {});
         QTest::mouseClick(box, Qt::LeftButton);
         QVERIFY2(!box->isChecked(), "no handler recorded the mark");
 
