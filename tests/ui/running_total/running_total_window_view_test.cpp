@@ -34,9 +34,10 @@ private slots:
     {
         view_.reset();
         model_.reset();
+        // Emptied while the calculator that follows the tape's changes is still there.
+        spool_.setText("");
         calculator_.reset();
         prompter_.asked.clear();
-        spool_.setText("");
     }
 
     void everyNamedPartIsThere()
