@@ -1,3 +1,4 @@
+#include "app/identity.h"
 #include "app/program.h"
 
 #include <QApplication>
@@ -34,8 +35,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     qInstallMessageHandler(qtDefaultHandler);
 
-    QApplication::setApplicationName(QStringLiteral("Tallimo"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(TALLIMO_APP_ID));
+    tallimo::app::setApplicationIdentity();
 
     tallimo::app::Program program;
     program.start();

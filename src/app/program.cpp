@@ -1,22 +1,109 @@
 #include "app/program.h"
 
+#include "app/wiring.h"
+#include "ui/adapters/qt_text.h"
+#include "ui/appearance/qt_colour.h"
 #include "ui/main/calculator_keys.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
 
 namespace tallimo::app {
 
-Program::Program(ui::CompanionFactory companions)
-    : tape_(new QTextEdit),
+void leaveEventLoop() { QCoreApplication::exit(0); }
+
+Program::Program(std::function<void()> end)
+    : startFolder_(ui::toUtf8(QDir::currentPath())),
+      end_(std::move(end)),
+      tape_(new QTextEdit),
       spool_(*tape_),
       calculator_(prompter_, spool_),
       editMenu_(spool_, clipboard_, prompter_),
-      window_(calculator_, *tape_, std::move(companions)),
-      entry_(calculator_, window_)
+      scientific_(calculator_),
+      memory_(calculator_, files_, startFolder_),
+      schemes_(calculator_.controls()),
+      options_(calculator_.controls(), clock_),
+      window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
+      entry_(calculator_, window_),
+      companions_(window_, {entry_, prompter_, memory_.totalWindow(),
+                            [this] {
+                                windowMenu_.releaseColourMixer();
+                                window_.render();
+                            }}),
+      windowMenu_(calculator_.controls(), companions_),
+      tapeStyle_(*tape_),
+      fileDialogs_(&window_),
+      printer_(&window_),
+      fontDialog_(&window_),
+      colourDialog_(&window_),
+      documents_(calculator_.controls(), spool_, prompter_, {files_, fileDialogs_, printer_},
+                 {calculator_.fields().strFileName, calculator_.fields().intFileNumber}),
+      formatting_(calculator_.controls(), tapeStyle_, fontDialog_, colourDialog_)
 {
     prompter_.attach(&window_, [this] { window_.render(); });
     ui::wireCalculatorKeys(window_, calculator_);
     ui::wireEditMenu(window_, editMenu_);
+    wireScientificKeys(window_, scientific_);
+    wireMemory(window_, memory_);
+    wireDocuments(window_, documents_);
+    wireTapeFormatting(window_, formatting_);
+    wireColourSchemes(window_, schemes_, [this] { applyScheme(); });
+    wireDisplayOptions(window_, options_);
+    wireWindowMenu(window_, windowMenu_);
+
+    window_.setClosingRoutine([this] { return closeProgram(); });
+    QObject::connect(&termination_, &TerminationSignal::received, &window_, [this] { terminate(); });
+    // The desktop session is ending: the files are written now, while the session
+    // manager waits; whether the program ends is the session's affair.
+    if (auto* desktop = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QObject::connect(desktop, &QGuiApplication::commitDataRequest, &window_,
+                         [this] { saveWithoutQuestions(); }, Qt::DirectConnection);
+    }
 }
 
-void Program::start() { window_.start(); }
+Program::~Program() = default;
+
+void Program::start()
+{
+    window_.start();
+    applyScheme();
+    memory_.restore();
+    window_.render();
+}
+
+bool Program::closeProgram()
+{
+    if (!memory_.closeCalculator()) return false;
+    companions_.hideAll();
+    end_();
+    return true;
+}
+
+void Program::terminate()
+{
+    saveWithoutQuestions();
+    companions_.hideAll();
+    end_();
+}
+
+void Program::saveWithoutQuestions()
+{
+    // No one is there to answer a message box; the terminal or the session's log
+    // is the one place left to say that a cell was lost.
+    for (const FileFailure& failure : memory_.saveOnSessionEnd())
+        std::fprintf(stderr, "Tallimo: the memory file %s could not be written: %s\n", failure.path.c_str(),
+                     failure.reason.c_str());
+}
+
+void Program::applyScheme()
+{
+    const Colour colour = schemes_.colour();
+    window_.setBackground(ui::toQColor(colour));
+    companions_.setBackground(colour);
+    ui::paintBackground(*window_.widget(Control::pctBackGround), colour);
+}
 
 }  // namespace tallimo::app

@@ -2,41 +2,98 @@
 // The calculator with its main window, its ports and its companion windows, wired
 // together: what main() starts and what the window tests drive.
 
+#include "app/program_windows.h"
+#include "appearance/colour_schemes.h"
+#include "appearance/display_options.h"
+#include "appearance/tape_formatting.h"
+#include "appearance/window_menu.h"
 #include "calculator/calculator.h"
+#include "calculator/scientific.h"
+#include "memory/memory.h"
+#include "spool/documents.h"
 #include "spool/edit_menu.h"
 #include "ui/adapters/qt_clipboard.h"
 #include "ui/adapters/qt_prompter.h"
 #include "ui/adapters/text_edit_spool.h"
-#include "ui/main/companion_windows.h"
+#include "ui/appearance/system_clock.h"
+#include "ui/appearance/text_edit_style.h"
+#include "ui/dialogs/qt_file_dialogs.h"
+#include "ui/dialogs/qt_printer.h"
+#include "ui/dialogs/qt_style_dialogs.h"
+#include "ui/files/qt_text_files.h"
 #include "ui/main/main_window.h"
 #include "ui/main/window_calculator_entry.h"
+#include "ui/shutdown/termination_signal.h"
+
+#include <functional>
+#include <string>
 
 namespace tallimo::app {
 
+// Ends the program at once: the event loop is left without any window being asked
+// to close, so that none of them asks its closing question.
+void leaveEventLoop();
+
 class Program {
 public:
-    explicit Program(ui::CompanionFactory companions = ui::makePlaceholderWindow);
+    // `end` runs when the program is to end; tests record it instead of leaving
+    // their event loop.
+    explicit Program(std::function<void()> end = leaveEventLoop);
+    ~Program();
 
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // The start-up sequence; the window is shown by the caller.
+    // The start-up sequence, ending with the memory cells restored from their files;
+    // the window is shown by the caller.
     void start();
+
+    // The process was told to stop (SIGTERM): the memory files are written without
+    // a question, then the program ends.
+    void terminate();
 
     ui::MainWindow& window() { return window_; }
     Calculator& calculator() { return calculator_; }
     // For the windows that send a value into the calculator.
     CalculatorEntry& entry() { return entry_; }
+    ProgramWindows& companions() { return companions_; }
+    const std::string& startFolder() const { return startFolder_; }
 
 private:
+    bool closeProgram();
+    void saveWithoutQuestions();
+    void applyScheme();
+
+    // The memory files live in the folder current at start, wherever a file dialog
+    // moves the current folder later; so it is taken before anything else.
+    std::string startFolder_;
+    std::function<void()> end_;
     QTextEdit* tape_;  // handed over to the window, which owns it
     ui::QtPrompter prompter_;
     ui::TextEditSpool spool_;
     ui::QtClipboard clipboard_;
+    QtTextFiles files_;
+    ui::SystemClock clock_;
     Calculator calculator_;
     EditMenu editMenu_;
+    ScientificKeys scientific_;
+    Memory memory_;
+    ColourSchemes schemes_;
+    DisplayOptions options_;
+    // The main window owns the companion windows, which refer to everything above;
+    // everything below refers to the main window.
     ui::MainWindow window_;
     ui::WindowCalculatorEntry entry_;
+    ProgramWindows companions_;
+    WindowMenu windowMenu_;
+    ui::TextEditStyle tapeStyle_;
+    ui::QtFileDialogs fileDialogs_;
+    ui::QtPrinter printer_;
+    ui::QtFontDialog fontDialog_;
+    ui::QtColourDialog colourDialog_;
+    Documents documents_;
+    TapeFormatting formatting_;
+    TerminationSignal termination_;
 };
 
 }  // namespace tallimo::app

@@ -35,8 +35,8 @@ void ConversionWindowModel::load()
     convertLabel_ = " Convert to";
     resultLabel_ = "Result";
     flags_.fill(ControlFlags{true, false});
-    flag(Control::TxtInput).enabled = true;
-    flag(Control::TxtOutput).enabled = true;
+    flag(ConversionControl::TxtInput).enabled = true;
+    flag(ConversionControl::TxtOutput).enabled = true;
     shownUnit_.reset();
     targetsEnabled_ = false;
     selection_ = Selection::none();
@@ -83,12 +83,12 @@ void ConversionWindowModel::applyAmountRule()
 {
     const bool numeric = isNumeric(input_);
     targetsEnabled_ = numeric;
-    for (Control c : {Control::OptReset, Control::LblInput, Control::LblConvert, Control::LblResult,
-                      Control::OptSendCalc})
+    for (ConversionControl c : {ConversionControl::OptReset, ConversionControl::LblInput, ConversionControl::LblConvert, ConversionControl::LblResult,
+                      ConversionControl::OptSendCalc})
         flag(c).enabled = numeric;
     if (design_.enablingCoversTextBoxes) {
-        flag(Control::TxtInput).enabled = numeric;
-        flag(Control::TxtOutput).enabled = numeric;
+        flag(ConversionControl::TxtInput).enabled = numeric;
+        flag(ConversionControl::TxtOutput).enabled = numeric;
     }
     clear(Selection::Kind::Send);
 }
@@ -158,8 +158,8 @@ void ConversionWindowModel::chooseSend()
 
 bool ConversionWindowModel::bothBoxesFilled() const
 {
-    return !input_.empty() && !output_.empty() && flags(Control::TxtInput).visible &&
-           flags(Control::TxtOutput).visible;
+    return !input_.empty() && !output_.empty() && flags(ConversionControl::TxtInput).visible &&
+           flags(ConversionControl::TxtOutput).visible;
 }
 
 bool ConversionWindowModel::closingCheck()

@@ -16,7 +16,7 @@
 
 namespace tallimo {
 
-enum class Control { TxtInput, TxtOutput, LblInput, LblConvert, LblResult, OptReset, OptSendCalc };
+enum class ConversionControl { TxtInput, TxtOutput, LblInput, LblConvert, LblResult, OptReset, OptSendCalc };
 
 struct ControlFlags {
     bool visible = true;
@@ -71,7 +71,7 @@ public:
     const std::string& amountLabel() const { return amountLabel_; }
     const std::string& convertLabel() const { return convertLabel_; }
     const std::string& resultLabel() const { return resultLabel_; }
-    ControlFlags flags(Control control) const { return flags_[static_cast<std::size_t>(control)]; }
+    ControlFlags flags(ConversionControl control) const { return flags_[static_cast<std::size_t>(control)]; }
 
     std::optional<std::size_t> shownUnit() const { return shownUnit_; }
     bool targetVisible(std::size_t unit) const { return shownUnit_ == unit; }
@@ -89,7 +89,7 @@ private:
     void applyAmountRule();
     void clear(Selection::Kind kind);
     bool select(Selection selection);
-    ControlFlags& flag(Control control) { return flags_[static_cast<std::size_t>(control)]; }
+    ControlFlags& flag(ConversionControl control) { return flags_[static_cast<std::size_t>(control)]; }
 
     const WindowDesign& design_;
     CalculatorEntry& calculator_;

@@ -47,13 +47,13 @@ struct Window {
     }
     bool everythingEnabled() const
     {
-        return model.targetsEnabled() && model.flags(Control::OptReset).enabled &&
-               model.flags(Control::OptSendCalc).enabled && model.flags(Control::LblInput).enabled;
+        return model.targetsEnabled() && model.flags(ConversionControl::OptReset).enabled &&
+               model.flags(ConversionControl::OptSendCalc).enabled && model.flags(ConversionControl::LblInput).enabled;
     }
     bool anythingEnabled() const
     {
-        return model.targetsEnabled() || model.flags(Control::OptReset).enabled ||
-               model.flags(Control::OptSendCalc).enabled || model.flags(Control::LblInput).enabled;
+        return model.targetsEnabled() || model.flags(ConversionControl::OptReset).enabled ||
+               model.flags(ConversionControl::OptSendCalc).enabled || model.flags(ConversionControl::LblInput).enabled;
     }
     int entriesEnabled() const
     {
@@ -296,17 +296,17 @@ TEST(ConversionWindow, ResetAnsweredYesEmptiesBothBoxes)
     EXPECT_EQ(w.model.selection(), Selection::none());
     EXPECT_TRUE(w.model.shownUnit());
     EXPECT_FALSE(w.anythingEnabled());
-    EXPECT_FALSE(w.model.flags(Control::TxtInput).enabled) << "the weight window disables its boxes";
-    EXPECT_FALSE(w.model.flags(Control::TxtOutput).enabled);
+    EXPECT_FALSE(w.model.flags(ConversionControl::TxtInput).enabled) << "the weight window disables its boxes";
+    EXPECT_FALSE(w.model.flags(ConversionControl::TxtOutput).enabled);
     w.type("4");
-    EXPECT_TRUE(w.model.flags(Control::TxtInput).enabled);
-    EXPECT_TRUE(w.model.flags(Control::TxtOutput).enabled);
+    EXPECT_TRUE(w.model.flags(ConversionControl::TxtInput).enabled);
+    EXPECT_TRUE(w.model.flags(ConversionControl::TxtOutput).enabled);
 
     Window distance(ConversionKind::Distance);
     distance.convertSomething();
     distance.prompter.script({Answer::Yes});
     distance.model.chooseReset();
-    EXPECT_TRUE(distance.model.flags(Control::TxtInput).enabled);
+    EXPECT_TRUE(distance.model.flags(ConversionControl::TxtInput).enabled);
 }
 
 TEST(ConversionWindow, TheVolumeWindowClearsResetOnAUnitChoice)

@@ -1,5 +1,6 @@
 #include "ui/appearance/qt_colour.h"
 
+#include <QApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -11,6 +12,14 @@ void paintBackground(QWidget& widget, Colour colour)
     palette.setColor(QPalette::Window, toQColor(colour));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+void keepDesktopBackground(QWidget& widget)
+{
+    QPalette palette = widget.palette();
+    // Setting the colour, even to the same one, pins it against the parent's.
+    palette.setColor(QPalette::Window, QApplication::palette(&widget).color(QPalette::Window));
+    widget.setPalette(palette);
 }
 
 void paintLabel(QWidget& label, Colour background, Colour text)

@@ -20,6 +20,10 @@ inline Colour fromQColor(const QColor& colour)
 // background keep theirs.
 void paintBackground(QWidget& widget, Colour colour);
 
+// Keeps the desktop's background on a widget whatever colour its window is given
+// later: a menu bar's black text would vanish on a black window.
+void keepDesktopBackground(QWidget& widget);
+
 // Sets a label's own background and text colours.
 void paintLabel(QWidget& label, Colour background, Colour text);
 

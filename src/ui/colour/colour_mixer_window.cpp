@@ -48,6 +48,7 @@ void ColourMixerWindow::build()
     setFixedSize(kWidth, kHeight);
 
     auto* menuBar = new QMenuBar(this);
+    keepDesktopBackground(*menuBar);
     exit_ = menuBar->addAction("&Exit");
     exit_->setObjectName("mnuExit");
     connect(exit_, &QAction::triggered, this, &ColourMixerWindow::exit);
@@ -81,6 +82,9 @@ void ColourMixerWindow::build()
         value->setToolTip(names.valueTip);
         value->setMinimumWidth(30);
         value->setAccessibleName(QString(names.sliderAccessible) + " value");
+        // Black text would vanish on the black scheme; a white box reads on all four.
+        value->setAlignment(Qt::AlignCenter);
+        paintLabel(*value, kWhite, kBlack);
 
         grid->addWidget(name, i, 0);
         grid->addWidget(slider, i, 1);

@@ -134,16 +134,16 @@ void ConversionWindow::render()
     const int clientHeight = model_.expanded() ? fullHeight : 0;
     setFixedSize(clientWidth_, menuBar()->sizeHint().height() + clientHeight);
 
-    present(txtInput_, model_.input(), model_.flags(Control::TxtInput));
-    present(txtOutput_, model_.output(), model_.flags(Control::TxtOutput));
+    present(txtInput_, model_.input(), model_.flags(ConversionControl::TxtInput));
+    present(txtOutput_, model_.output(), model_.flags(ConversionControl::TxtOutput));
     lblInput_->setText(QString::fromStdString(model_.amountLabel()));
     lblConvert_->setText(QString::fromStdString(model_.convertLabel()));
     lblResult_->setText(QString::fromStdString(model_.resultLabel()));
-    present(lblInput_, model_.flags(Control::LblInput));
-    present(lblConvert_, model_.flags(Control::LblConvert));
-    present(lblResult_, model_.flags(Control::LblResult));
-    present(optReset_, model_.flags(Control::OptReset));
-    present(optSendCalc_, model_.flags(Control::OptSendCalc));
+    present(lblInput_, model_.flags(ConversionControl::LblInput));
+    present(lblConvert_, model_.flags(ConversionControl::LblConvert));
+    present(lblResult_, model_.flags(ConversionControl::LblResult));
+    present(optReset_, model_.flags(ConversionControl::OptReset));
+    present(optSendCalc_, model_.flags(ConversionControl::OptSendCalc));
     for (const TargetWidget& target : targets_) {
         target.button->setVisible(model_.targetVisible(target.unit));
         target.button->setEnabled(model_.targetsEnabled());

@@ -225,12 +225,13 @@ void MainWindow::start()
     render();
 }
 
+// Each window takes the start colour through its own setter, from whoever knows its
+// kind: a palette on the whole window would blacken its menu bar and its labels too.
 void MainWindow::loadCompanions()
 {
     for (Companion kind : kCompanionLoadOrder) {
         auto& window = companions_[static_cast<std::size_t>(kind)];
         if (!window) window = makeCompanion_(kind);
-        paintBackground(*window, kBlack);
     }
 }
 

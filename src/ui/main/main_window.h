@@ -30,7 +30,7 @@ public:
     ~MainWindow() override;
 
     // Start-up: the calculator's own start, then the companion windows loaded
-    // hidden, the start colours and the clock.
+    // hidden, the window's start colours and the clock.
     void start();
 
     // Runs `handler` when the control is clicked (key, option button, check box or

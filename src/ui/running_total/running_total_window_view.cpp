@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tallimo {
@@ -46,7 +47,11 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
     optSendCalc_ = new QRadioButton("Send To Calculator", client);
     optSendCalc_->setObjectName("optSendCalc");
     optSendCalc_->setAccessibleName("Send to calculator");
-    optSendCalc_->setGeometry(twipsRect(2640, 960, 1335, 375));
+    // The designed width cuts the caption short in the desktop's fonts: the button
+    // grows leftwards, its right edge staying under the text box's.
+    const QRect designed = twipsRect(2640, 960, 1335, 375);
+    const int width = std::max(designed.width(), optSendCalc_->sizeHint().width());
+    optSendCalc_->setGeometry(designed.x() + designed.width() - width, designed.y(), width, designed.height());
     optSendCalc_->setAutoExclusive(false);
     optSendCalc_->setAutoFillBackground(true);
     QPalette white = optSendCalc_->palette();

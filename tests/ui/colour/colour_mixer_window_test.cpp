@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QSlider>
 #include <QTest>
 
@@ -70,6 +72,17 @@ private slots:
 
         window->setBackground(Colour::fromNumber(65535));
         QCOMPARE(backgroundOf(*window).number(), 65535u);
+    }
+
+    void theValuesAndTheMenuStayReadableOnTheBlackScheme()
+    {
+        window->setBackground(kBlack);
+        for (const char* name : {"lblRGB_0", "lblRGB_1", "lblRGB_2"}) {
+            const QPalette& shown = child<QLabel>(name)->palette();
+            QVERIFY2(shown.color(QPalette::WindowText) != shown.color(QPalette::Window), name);
+        }
+        auto* bar = window->findChild<QMenuBar*>();
+        QCOMPARE(bar->palette().color(QPalette::Window), QApplication::palette(bar).color(QPalette::Window));
     }
 
     void closeBoxAsksAndGivesTheColourEntriesBackEitherWay()

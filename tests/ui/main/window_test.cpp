@@ -1,6 +1,7 @@
 #include "window_test.h"
 
 #include <QAbstractButton>
+#include <QAction>
 
 namespace tallimo::testing {
 
@@ -16,10 +17,22 @@ void WindowTest::init()
     connect(&boxWatch_, &QTimer::timeout, this, &WindowTest::watchForBoxes, Qt::UniqueConnection);
     boxWatch_.start(10);
 
-    program_ = std::make_unique<app::Program>();
+    startProgram();
+}
+
+void WindowTest::startProgram()
+{
+    ended_ = 0;
+    program_ = std::make_unique<app::Program>([this] { ++ended_; });
     program_->start();
     program_->window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&program_->window()));
+}
+
+void WindowTest::restart()
+{
+    program_.reset();
+    startProgram();
 }
 
 void WindowTest::cleanup()
@@ -55,6 +68,16 @@ void WindowTest::click(std::initializer_list<const char*> names)
         QVERIFY2(key != nullptr, name);
         QVERIFY2(key->isEnabled() && key->isVisible(), name);
         QTest::mouseClick(key, Qt::LeftButton);
+    }
+}
+
+void WindowTest::trigger(std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        auto* item = window().findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(item != nullptr, name);
+        QVERIFY2(item->isEnabled(), name);
+        item->trigger();
     }
 }
 

@@ -2,7 +2,8 @@
 // What every test of the main window starts from: a started program with its window
 // shown, working in a temporary folder of its own (the memory files are written to
 // the working folder). A message box that no test expected is closed and fails the
-// test instead of leaving it hanging.
+// test instead of leaving it hanging. The program's end is counted, not carried out:
+// leaving the event loop would end every later event loop of the tests at once.
 
 #include "app/program.h"
 
@@ -33,6 +34,16 @@ protected:
         return window().findChild<T*>(QString::fromLatin1(name));
     }
 
+    // Chooses the menu items named, e.g. {"mnuNew"}.
+    void trigger(std::initializer_list<const char*> names);
+
+    // How often the program ended.
+    int timesEnded() const { return ended_; }
+    // Ends this program without its closing routine and starts a new one in the same
+    // folder, as the next run would.
+    void restart();
+    QString folder() const { return folder_->path(); }
+
     // Clicks the keys named, e.g. {"cmdDigit_1", "cmdOperator_0"}, with the mouse.
     void click(std::initializer_list<const char*> names);
 
@@ -47,10 +58,12 @@ private slots:
 
 private:
     void watchForBoxes();
+    void startProgram();
 
     std::unique_ptr<QTemporaryDir> folder_;
     QString previousFolder_;
     std::unique_ptr<app::Program> program_;
+    int ended_ = 0;
     QTimer boxWatch_;
     std::deque<std::function<void(QMessageBox&)>> expected_;
     QString unexpectedBox_;

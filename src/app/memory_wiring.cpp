@@ -1,0 +1,23 @@
+#include "app/wiring.h"
+
+#include <QAbstractButton>
+
+namespace tallimo::app {
+
+void wireMemory(ui::MainWindow& window, Memory& memory)
+{
+    using C = Control;
+    Memory* m = &memory;
+    for (int i = 0; i <= 7; ++i) window.onClick(memoryKey(i), [m, i] { m->pressMemory(i); });
+    window.onClick(C::cmdShift, [m] { m->pressShift(); });
+    for (int i = 0; i < kCellCount; ++i) {
+        window.onClick(sendButton(i), [m, i] { m->sendCell(i); });
+        // The box has already taken the click's new state; the core records it.
+        auto* box = qobject_cast<QAbstractButton*>(window.widget(deleteBox(i)));
+        window.onClick(deleteBox(i), [m, i, box] { m->checkDelete(i, box->isChecked()); });
+    }
+    window.onClick(C::cmdDeleteMemory, [m] { m->deleteChecked(); });
+    window.onClick(C::cmdCancel, [m] { m->cancelPanel(); });
+}
+
+}  // namespace tallimo::app

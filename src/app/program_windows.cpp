@@ -1,0 +1,79 @@
+#include "app/program_windows.h"
+
+#include "ui/about/about_box.h"
+#include "ui/appearance/qt_colour.h"
+#include "ui/colour/colour_mixer_window.h"
+#include "ui/conversion/conversion_window.h"
+#include "ui/running_total/running_total_window_view.h"
+
+namespace tallimo::app {
+
+std::unique_ptr<QWidget> ProgramWindows::make(ui::Companion kind)
+{
+    switch (kind) {
+    case ui::Companion::Colour: {
+        auto mixer = std::make_unique<ui::ColourMixerWindow>(parts_.prompter, parts_.releaseColourItems);
+        mixer_ = mixer.get();
+        return mixer;
+    }
+    case ui::Companion::Weight: return makeConversion(ConversionKind::Weight);
+    case ui::Companion::Volume: return makeConversion(ConversionKind::Volume);
+    case ui::Companion::Distance: return makeConversion(ConversionKind::Distance);
+    case ui::Companion::RunningTotal: return makeRunningTotal();
+    }
+    return ui::makePlaceholderWindow(kind);
+}
+
+std::unique_ptr<QWidget> ProgramWindows::makeConversion(ConversionKind kind)
+{
+    auto window = std::make_unique<ConversionWindow>(kind, parts_.entry, parts_.prompter);
+    conversions_[index(kind)] = window.get();
+    return window;
+}
+
+std::unique_ptr<QWidget> ProgramWindows::makeRunningTotal()
+{
+    // The total it sends goes into the calculator and onto the tape; the tape's change
+    // makes the main window show both.
+    auto view = std::make_unique<RunningTotalWindowView>(parts_.runningTotal);
+    total_ = view.get();
+    return view;
+}
+
+void ProgramWindows::setBackground(Colour colour)
+{
+    background_ = colour;
+    const QColor shown = ui::toQColor(colour);
+    for (ConversionWindow* window : conversions_) {
+        if (window != nullptr) window->setBackColour(shown);
+    }
+    if (mixer_ != nullptr) mixer_->setBackground(colour);
+    if (total_ != nullptr) total_->setBackgroundColour(shown);
+}
+
+void ProgramWindows::hideAll()
+{
+    for (ConversionWindow* window : conversions_) {
+        if (window != nullptr) window->hide();
+    }
+    if (mixer_ != nullptr) mixer_->hide();
+    if (total_ != nullptr) total_->hide();
+}
+
+void ProgramWindows::showConversion(ConversionKind kind)
+{
+    if (ConversionWindow* window = conversion(kind)) window->open();
+}
+
+void ProgramWindows::showColourMixer()
+{
+    if (mixer_ != nullptr) mixer_->open(background_);
+}
+
+void ProgramWindows::showAbout()
+{
+    ui::AboutBox box(&mainWindow_);
+    box.exec();
+}
+
+}  // namespace tallimo::app

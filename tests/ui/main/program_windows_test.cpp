@@ -1,0 +1,177 @@
+// The tape's page, the scientific keys, the clock, the colour schemes and the other
+// windows, through the real program: each menu entry reaches its window and the
+// windows reach back into the calculator.
+
+#include "test_registry.h"
+#include "window_test.h"
+
+#include "app/identity.h"
+#include "ui/appearance/qt_colour.h"
+#include "ui/colour/colour_mixer_window.h"
+#include "ui/conversion/conversion_window.h"
+#include "ui/running_total/running_total_window_view.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+
+namespace tallimo::testing {
+
+namespace {
+
+QString text(QWidget* box) { return static_cast<QLineEdit*>(box)->text(); }
+
+const QColor kRed{255, 0, 0};
+
+}  // namespace
+
+class ProgramWindowsTest : public WindowTest {
+    Q_OBJECT
+
+    QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
+    ConversionWindow& conversion(ConversionKind kind) { return *program().companions().conversion(kind); }
+
+private slots:
+    void aNewPageShowsTheTapeAndTheKeysWriteOnIt()
+    {
+        const int shortHeight = window().height();
+        trigger({"mnuNew"});
+        QVERIFY(find("txtSpool")->isVisible());
+        QVERIFY(window().height() > shortHeight);
+        QVERIFY(!item("mnuNew")->isEnabled());
+        QVERIFY(!item("mnuSave")->isEnabled());
+        click({"cmdDigit_1", "cmdDigit_2"});
+        QCOMPARE(find<QTextEdit>("txtSpool")->toPlainText(), "12");
+        QVERIFY(item("mnuSave")->isEnabled() && item("mnuBold")->isEnabled());
+
+        trigger({"mnuResults"});
+        QCOMPARE(window().height(), shortHeight);
+    }
+
+    void binLocksTheKeysUntilReset()
+    {
+        click({"cmdDigit_1", "cmdDigit_0"});
+        expectBox([](QMessageBox& box) {
+            QCOMPARE(box.text(), " Click Reset to continue ");
+            answer(box, QMessageBox::Ok);
+        });
+        click({"cmdScientific_0"});
+        QCOMPARE(text(find("txtOutput_0")), "1010");
+        for (const char* locked : {"cmdDigit_5", "cmdScientific_0", "cmdOperator_0", "cmdShift", "cmdPye"})
+            QVERIFY2(!find(locked)->isEnabled(), locked);
+        QVERIFY(find("cmdReset")->isEnabled());
+    }
+
+    void theClockKeepsWritingTheHiddenBoxes()
+    {
+        QTRY_VERIFY(!text(find("txtTime")).isEmpty());
+        QVERIFY(!text(find("txtDate")).isEmpty());
+        trigger({"mnuTime"});
+        QVERIFY(!find("txtTime")->isVisible());
+        find<QLineEdit>("txtTime")->clear();
+        QTRY_VERIFY(!text(find("txtTime")).isEmpty());
+        trigger({"PopUpTime"});
+        QVERIFY(find("txtTime")->isVisible());
+    }
+
+    void aSchemeColoursEveryWindowAndTheOnesOpenedLater()
+    {
+        trigger({"mnuDistance"});
+        trigger({"PopUpScheme2"});
+        QCOMPARE(window().background(), kRed);
+        QCOMPARE(find("pctBackGround")->palette().color(QPalette::Window), kRed);
+        QCOMPARE(conversion(ConversionKind::Distance).backColour(), kRed);
+        QCOMPARE(ui::backgroundOf(*program().companions().colourMixer()), ui::fromQColor(kRed));
+        QCOMPARE(program().companions().runningTotal()->centralWidget()->palette().color(QPalette::Window), kRed);
+        QVERIFY(item("mnuScheme2")->isChecked() && item("PopUpScheme2")->isChecked());
+        QVERIFY(!item("mnuScheme3")->isChecked() && !item("PopUpScheme3")->isChecked());
+
+        trigger({"mnuWeight"});
+        QVERIFY(conversion(ConversionKind::Weight).isVisible());
+        QCOMPARE(conversion(ConversionKind::Weight).backColour(), kRed);
+    }
+
+    void aConversionWindowHoldsItsEntriesUntilItCloses()
+    {
+        trigger({"mnuDistance"});
+        ConversionWindow& distance = conversion(ConversionKind::Distance);
+        QVERIFY(QTest::qWaitForWindowExposed(&distance));
+        QVERIFY(!item("mnuDistance")->isEnabled() && !item("PopUpDistance")->isEnabled());
+        QVERIFY(item("mnuVolume")->isEnabled());
+        distance.close();
+        QVERIFY(!distance.isVisible());
+        QVERIFY(item("mnuDistance")->isEnabled() && item("PopUpDistance")->isEnabled());
+    }
+
+    void aConversionWindowSendsItsResultIntoTheInputBox()
+    {
+        trigger({"PopUpDistance"});
+        ConversionWindow& distance = conversion(ConversionKind::Distance);
+        distance.findChild<QAction*>("mnuKm")->trigger();
+        for (const char* key : {"Keypad_1", "Keypad_10", "Keypad_5"})
+            QTest::mouseClick(distance.findChild<QPushButton*>(key), Qt::LeftButton);
+        for (const char* option : {"optKM_0", "optSendCalc"}) {
+            auto* button = distance.findChild<QRadioButton*>(option);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+        }
+        QCOMPARE(text(find("txtInput")), "1500");
+        QVERIFY(find("cmdOperator_0")->isEnabled());
+    }
+
+    void theColourMixerOpensInTheSchemeAndGivesItsEntriesBack()
+    {
+        trigger({"mnuScheme4"});
+        trigger({"mnuColour"});
+        ui::ColourMixerWindow* mixer = program().companions().colourMixer();
+        QVERIFY(mixer->isVisible());
+        QCOMPARE(ui::backgroundOf(*mixer), Colour::fromNumber(65535));
+        QVERIFY(!item("mnuColour")->isEnabled() && !item("PopUpColour")->isEnabled());
+        for (const char* value : {"lblRGB_0", "lblRGB_1", "lblRGB_2"})
+            QCOMPARE(mixer->findChild<QLabel*>(value)->text(), "0");
+
+        expectBox([](QMessageBox& box) {
+            QCOMPARE(box.text(), "If you close the program all current values will be lost");
+            answer(box, QMessageBox::Yes);
+        });
+        mixer->close();
+        QVERIFY(!mixer->isVisible());
+        QVERIFY(item("mnuColour")->isEnabled() && item("PopUpColour")->isEnabled());
+    }
+
+    void aboutOpensItsBoxModally()
+    {
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr || box->objectName() != "frmAbout") return;
+            shown = box->findChild<QLineEdit*>("Text1")->text();
+            box->close();
+        });
+        closer.start(10);
+        trigger({"mnuABOUT"});
+        QCOMPARE(shown, "Tallimo Build C V1");
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void everyWindowCarriesTheProgramsNameAndIcon()
+    {
+        app::setApplicationIdentity();
+        QCOMPARE(QApplication::applicationName(), "Tallimo");
+        QVERIFY(!QApplication::applicationVersion().isEmpty());
+        QCOMPARE(QGuiApplication::desktopFileName(), "org.tallimo.Tallimo");
+        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+        for (QWidget* w : {static_cast<QWidget*>(&window()), window().companion(ui::Companion::Distance),
+                           window().companion(ui::Companion::Colour)})
+            QVERIFY2(!w->windowIcon().isNull(), qPrintable(w->objectName()));
+    }
+};
+
+TALLIMO_WINDOW_TEST(ProgramWindowsTest)
+
+}  // namespace tallimo::testing
+
+#include "program_windows_test.moc"
