@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace tallimo::testing {
 
 // A started calculator on an in-memory tape with a scripted prompter.
@@ -19,6 +21,16 @@ protected:
     const std::string& output() { return calculator.output(0); }
     bool enabled(Control c) { return calculator.controls().enabled(c); }
     bool visible(Control c) { return calculator.controls().visible(c); }
+    // The command buttons a person can click now: visible and enabled.
+    std::set<Control> clickable()
+    {
+        std::set<Control> out;
+        for (std::size_t i = 0; i < kControlCount; ++i) {
+            const auto c = static_cast<Control>(i);
+            if (controlName(c).starts_with("cmd") && enabled(c) && visible(c)) out.insert(c);
+        }
+        return out;
+    }
 
     ScriptedPrompter prompter;
     InMemorySpool spool;

@@ -38,8 +38,6 @@ public:
         return out;
     }
 
-    bool answersLeft() const { return !answers_.empty(); }
-
     std::vector<Message> asked;
 
 private:
