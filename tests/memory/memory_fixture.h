@@ -4,36 +4,33 @@
 #include "memory/memory.h"
 #include "support/calculator_fixture.h"
 
-#include <vector>
+#include <sstream>
 
 namespace tallimo::testing {
+
+inline constexpr int kMPlus = 0, kMMinus = 1, kMR = 2, kMC = 3, kTPlus = 4, kTR = 6, kTC = 7;
 
 // A started calculator with its memory, on in-memory files in the start folder.
 class MemoryTest : public CalculatorTest {
 protected:
-    static constexpr const char* kFolder = "/home/user/sums";
-
-    void fillCells(const std::vector<std::string>& texts)
+    // Cells 1 to 7 written "1|2||4", trailing empty cells left out.
+    void fill(const std::string& cells)
     {
-        for (std::size_t k = 0; k < texts.size(); ++k) calculator.setOutput(static_cast<int>(k) + 1, texts[k]);
+        std::istringstream in(cells);
+        std::string cell;
+        for (int k = 1; std::getline(in, cell, '|'); ++k) calculator.setOutput(k, cell);
     }
-    std::vector<std::string> cells()
+    std::string cells() const
     {
-        std::vector<std::string> out;
-        for (int k = 1; k <= 7; ++k) out.push_back(calculator.output(k));
-        return out;
+        std::string out;
+        for (int k = 1; k <= 7; ++k) out += calculator.output(k) + "|";
+        return out.substr(0, out.find_last_not_of('|') + 1);
     }
-    const std::string& cell(int k) { return calculator.output(k); }
     void enter(const std::string& text) { calculator.setInput(text); }
     std::string path(int k) { return memory.files().pathOf(k); }
 
     InMemoryFiles files;
-    Memory memory{calculator, files, kFolder};
+    Memory memory{calculator, files, "/home/user/sums"};
 };
-
-inline constexpr int kMPlus = 0, kMMinus = 1, kMR = 2, kMC = 3;
-inline constexpr int kTPlus = 4, kTMinus = 5, kTR = 6, kTC = 7;
-
-inline const std::vector<std::string> kSevenValues = {"1", "2", "3", "4", "5", "6", "7"};
 
 }  // namespace tallimo::testing
