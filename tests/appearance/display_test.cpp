@@ -1,9 +1,10 @@
-// Colour schemes, the OPTIONS toggles, the clock and the entries that open the
-// other windows.
+// Colour schemes, the OPTIONS toggles, the clock, the entries that open the other
+// windows and the colour mixer's closing questions.
 
-#include "appearance/appearance_ports.h"
+#include "appearance/colour_mixer.h"
 #include "appearance/colour_schemes.h"
 #include "appearance/display_options.h"
+#include "appearance/window_menu.h"
 #include "support/calculator_fixture.h"
 
 namespace tallimo::testing {
@@ -11,46 +12,47 @@ namespace {
 
 using C = Control;
 
+class SetClock : public Clock {
+public:
+    std::string timeText() const override { return time; }
+    std::string shortDateText() const override { return "01/02/2026"; }
+    std::string time = "09:00:00";
+};
+
+class NoWindows : public ChildWindows {
+public:
+    void showConversion(ConversionKind) override {}
+    void showColourMixer() override {}
+    void showAbout() override {}
+};
+
 class DisplayTest : public CalculatorTest {
 protected:
-    std::vector<int> checkedSchemes(Control first)
-    {
-        std::vector<int> out;
-        for (int n = 1; n <= 4; ++n)
-            if (calculator.controls().checked(member(first, n - 1))) out.push_back(n);
-        return out;
-    }
-    WindowHeight height() { return calculator.controls().height(); }
-
     ColourSchemes schemes{calculator.controls()};
     SetClock clock;
     DisplayOptions options{calculator.controls(), clock};
-    RecordingWindows windows;
+    NoWindows windows;
     WindowMenu menu{calculator.controls(), windows};
 };
 
 TEST_F(DisplayTest, SchemeChangesTheColourAndMovesTheCheckMarkInBothMenus)
 {
-    EXPECT_EQ(schemes.colour(), kBlack);
-    EXPECT_EQ(checkedSchemes(C::mnuScheme1), std::vector<int>{3});
-    const std::uint32_t numbers[] = {32768, 255, 0, 65535};
-    for (int n : {2, 1, 4, 3, 2}) {
-        schemes.choose(n);
-        EXPECT_EQ(schemes.colour().number(), numbers[n - 1]) << "scheme " << n;
-        EXPECT_EQ(checkedSchemes(C::mnuScheme1), std::vector<int>{n});
-        EXPECT_EQ(checkedSchemes(C::PopUpScheme1), std::vector<int>{n});
-    }
+    schemes.choose(2);
     EXPECT_EQ(schemes.colour(), (Colour{255, 0, 0}));
+    for (int k = 0; k < kSchemeCount; ++k) {
+        EXPECT_EQ(calculator.controls().checked(member(C::mnuScheme1, k)), k == 1) << k;
+        EXPECT_EQ(calculator.controls().checked(member(C::PopUpScheme1, k)), k == 1) << k;
+    }
 }
 
 TEST_F(DisplayTest, ResultsAlternatesTheHeightsOnlyWhileAPageIsOpen)
 {
     options.toggleResults();
-    EXPECT_EQ(height(), WindowHeight::Short);
+    EXPECT_EQ(calculator.controls().height(), WindowHeight::Short);
     calculator.controls().show(C::txtSpool);  // a page is open
     for (WindowHeight expected : {WindowHeight::Tall, WindowHeight::Short, WindowHeight::Tall}) {
         options.toggleResults();
-        EXPECT_EQ(height(), expected);
+        EXPECT_EQ(calculator.controls().height(), expected);
     }
 }
 
@@ -58,45 +60,45 @@ TEST_F(DisplayTest, TheClockWritesTheTimeBoxWhileItIsHidden)
 {
     options.toggleTime();
     EXPECT_FALSE(visible(C::txtTime));
-    EXPECT_TRUE(visible(C::txtDate));
     clock.time = "10:11:12";
-    clock.date = "02/03/2026";
     options.tick();
     options.toggleTime();
     EXPECT_TRUE(visible(C::txtTime));
     EXPECT_EQ(options.timeText(), "10:11:12");
-    EXPECT_EQ(options.dateText(), "02/03/2026");
-    options.toggleDate();
-    EXPECT_FALSE(visible(C::txtDate));
 }
 
-TEST_F(DisplayTest, AnOpenConversionWindowKeepsItsEntriesDisabledInBothMenus)
+TEST_F(DisplayTest, AnOpenWindowKeepsItsEntriesDisabledInBothMenus)
 {
-    struct Case {
-        ConversionKind kind;
-        Control bar;
-        Control popup;
-    };
-    for (const Case& c : {Case{ConversionKind::Distance, C::mnuDistance, C::PopUpDistance},
-                          Case{ConversionKind::Volume, C::mnuVolume, C::PopUpVolume},
-                          Case{ConversionKind::Weight, C::mnuWeight, C::PopUpWeight}}) {
-        menu.openConversion(c.kind);
-        EXPECT_EQ(windows.shown.back(), static_cast<int>(c.kind));
-        EXPECT_FALSE(enabled(c.bar) || enabled(c.popup)) << controlName(c.bar);
-        calculator.enableConversionEntries(c.kind);  // the window closes
-        EXPECT_TRUE(enabled(c.bar) && enabled(c.popup)) << controlName(c.bar);
-    }
-}
+    menu.openConversion(ConversionKind::Weight);
+    EXPECT_FALSE(enabled(C::mnuWeight) || enabled(C::PopUpWeight));
+    calculator.enableConversionEntries(ConversionKind::Weight);  // the window closes
+    EXPECT_TRUE(enabled(C::mnuWeight) && enabled(C::PopUpWeight));
 
-TEST_F(DisplayTest, OnlyTheMenuBarsColourEntryDisablesBothColourEntries)
-{
     menu.openColourMixer(MenuOrigin::Popup);
     EXPECT_TRUE(enabled(C::mnuColour) && enabled(C::PopUpColour));
     menu.openColourMixer(MenuOrigin::MenuBar);
     EXPECT_FALSE(enabled(C::mnuColour) || enabled(C::PopUpColour));
-    EXPECT_EQ(windows.shown, (std::vector<int>{RecordingWindows::kMixer, RecordingWindows::kMixer}));
-    menu.releaseColourMixer();
-    EXPECT_TRUE(enabled(C::mnuColour) && enabled(C::PopUpColour));
+}
+
+TEST(ColourMixer, ClosingAndExitAskAndGiveTheColourEntriesBackWhateverTheAnswer)
+{
+    const std::string close = "If you close the program all current values will be lost";
+    struct Case { bool viaExit; std::initializer_list<Answer> answers; std::vector<std::string> asked; bool closes; };
+    for (const Case& c : {Case{false, {Answer::No}, {close}, false}, Case{false, {Answer::Yes}, {close}, true},
+                          Case{true, {Answer::No}, {close + "."}, false},
+                          Case{true, {Answer::Yes, Answer::No}, {close + ".", close}, false},
+                          Case{true, {Answer::Yes, Answer::Yes}, {close + ".", close}, true}}) {
+        ScriptedPrompter prompter;
+        prompter.script(c.answers);
+        int releases = 0;
+        ColourMixer mixer{prompter, [&releases] { ++releases; }};
+        mixer.open(kBlack);
+        EXPECT_EQ(c.viaExit ? mixer.exit() : mixer.requestClose(), c.closes);
+        EXPECT_EQ(prompter.texts(), c.asked);
+        EXPECT_EQ(mixer.isOpen(), !c.closes);
+        EXPECT_GE(releases, 1);
+        EXPECT_EQ(prompter.asked[0].buttons, Buttons::YesNo);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The running-total window: its names, and that it follows the total and forwards
-// its clicks.
+// The running-total window: its names, that it takes no typing, and that Send and
+// Exit reach the running total and the window follows.
 
 #include "calculator/calculator.h"
 #include "memory/running_total_window.h"
@@ -10,130 +10,65 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 
 using namespace tallimo;
 
+namespace {
+
+// A started calculator with the window open on a total of 5.
+struct Rig {
+    Rig()
+    {
+        calculator.start();
+        model.setText("5");
+        model.show();
+    }
+    QLineEdit* text() { return view.findChild<QLineEdit*>("txtRunningTotal"); }
+
+    testing::ScriptedPrompter prompter;
+    InMemorySpool spool;
+    Calculator calculator{prompter, spool};
+    RunningTotalWindow model{calculator, prompter};
+    RunningTotalWindowView view{model};
+};
+
+}  // namespace
+
 class RunningTotalWindowViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
+    void showsTheTotalUnderItsNamesAndTakesNoTyping()
     {
-        calculator_.emplace(prompter_, spool_);
-        calculator_->start();
-        model_.emplace(*calculator_, prompter_);
-        view_.emplace(*model_);
-        text_ = view_->findChild<QLineEdit*>("txtRunningTotal");
-        send_ = view_->findChild<QRadioButton*>("optSendCalc");
-        QVERIFY(text_ && send_);
-    }
-    void cleanup()
-    {
-        view_.reset();
-        model_.reset();
-        // Emptied while the calculator that follows the tape's changes is still there.
-        spool_.setText("");
-        calculator_.reset();
-        prompter_.asked.clear();
+        Rig rig;
+        QCOMPARE(rig.view.objectName() + " " + rig.view.windowTitle(), QString("frmRunningTotal TallimoRunningTotal"));
+        auto* send = rig.view.findChild<QRadioButton*>("optSendCalc");
+        QCOMPARE(send->text(), QString("Send To Calculator"));
+        QVERIFY(send->width() >= send->sizeHint().width());  // the whole caption shows
+        QCOMPARE(rig.view.findChild<QAction*>("mnuExit")->text(), QString("&Exit"));
+        QVERIFY(rig.view.findChild<QMenu*>("mnuPopUp")->actions().contains(rig.view.findChild<QAction*>("PopupExit")));
+
+        QVERIFY(rig.view.isVisible());
+        QCOMPARE(rig.text()->text(), QString("5"));
+        QTest::keyClicks(rig.text(), "123");
+        QTest::keyClick(rig.text(), Qt::Key_Backspace);
+        QCOMPARE(rig.text()->text(), QString("5"));
     }
 
-    void everyNamedPartIsThere()
+    void sendExitAndTheCloseBoxCloseTheWindowAndOnlySendPassesTheTotalOn()
     {
-        QCOMPARE(view_->objectName(), QString("frmRunningTotal"));
-        QCOMPARE(view_->windowTitle(), QString("TallimoRunningTotal"));
-        QCOMPARE(send_->text(), QString("Send To Calculator"));
-        QCOMPARE(send_->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(text_->geometry(), QRect(16, 24, 249, 25));
-        // Wide enough for its caption, its right edge under the text box's.
-        QCOMPARE(send_->geometry().right(), text_->geometry().right());
-        QCOMPARE(send_->y(), 64);
-        QVERIFY(send_->width() >= std::max(89, send_->sizeHint().width()));
-
-        auto* exit = view_->findChild<QAction*>("mnuExit");
-        QVERIFY(exit && view_->menuBar()->actions().contains(exit));
-        QCOMPARE(exit->text(), QString("&Exit"));
-        auto* popup = view_->findChild<QMenu*>("mnuPopUp");
-        auto* popupExit = view_->findChild<QAction*>("PopupExit");
-        QVERIFY(popup && popupExit && popup->actions().contains(popupExit));
-        QCOMPARE(popupExit->text(), QString("Exit"));
-        QVERIFY(!view_->menuBar()->actions().contains(popup->menuAction()));
-    }
-
-    void theWindowFollowsTheTotal()
-    {
-        QVERIFY(!view_->isVisible());
-        model_->setText("5");
-        QCOMPARE(text_->text(), QString("5"));
-        QVERIFY(!view_->isVisible());
-        model_->show();
-        QVERIFY(view_->isVisible());
-        model_->setText("8");
-        QCOMPARE(text_->text(), QString("8"));
-    }
-
-    void typingIsDiscarded()
-    {
-        model_->setText("5");
-        model_->show();
-        text_->setFocus();
-        QTest::keyClicks(text_, "123");
-        QTest::keyClick(text_, Qt::Key_Backspace);
-        QCOMPARE(text_->text(), QString("5"));
-    }
-
-    void sendPutsTheTotalIntoTheCalculatorAndCloses()
-    {
-        model_->setText("5");
-        model_->show();
-        QTest::mouseClick(send_, Qt::LeftButton);
-        QCOMPARE(calculator_->inputText(), std::string("5"));
-        QCOMPARE(spool_.text(), std::string("5#\n"));
-        QVERIFY(!send_->isChecked());
-        QVERIFY(!view_->isVisible());
-        QVERIFY(!model_->visible());
-    }
-
-    void exitAndTheCloseBoxCloseTheWindow()
-    {
-        for (const char* way : {"mnuExit", "PopupExit", "close box"}) {
-            model_->setText("5");
-            model_->show();
-            if (auto* action = view_->findChild<QAction*>(way)) {
-                action->trigger();
-            } else {
-                view_->close();
-            }
-            QVERIFY2(!view_->isVisible(), way);
-            QVERIFY2(!model_->visible(), way);
-            QCOMPARE(text_->text(), QString());
+        for (const std::string way : {"optSendCalc", "mnuExit", "PopupExit", "close box"}) {
+            Rig rig;
+            if (auto* send = rig.view.findChild<QRadioButton*>(way.c_str())) QTest::mouseClick(send, Qt::LeftButton);
+            else if (auto* action = rig.view.findChild<QAction*>(way.c_str())) action->trigger();
+            else rig.view.close();
+            QVERIFY2(!rig.view.isVisible() && !rig.model.visible(), way.c_str());
+            QCOMPARE(rig.text()->text(), QString());
+            QCOMPARE(rig.spool.text(), way == "optSendCalc" ? std::string("5#\n") : std::string());
         }
     }
-
-    void aRightClickOnTheBackgroundOpensThePopup()
-    {
-        model_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view_.operator->()));
-        auto* popup = view_->findChild<QMenu*>("mnuPopUp");
-        QTest::mousePress(send_, Qt::RightButton);
-        QVERIFY(!popup->isVisible());
-        QTest::mousePress(view_->centralWidget(), Qt::LeftButton, {}, QPoint(5, 90));
-        QVERIFY(!popup->isVisible());
-        QTest::mousePress(view_->centralWidget(), Qt::RightButton, {}, QPoint(5, 90));
-        QVERIFY(popup->isVisible());
-        popup->close();
-    }
-
-private:
-    testing::ScriptedPrompter prompter_;
-    InMemorySpool spool_;
-    std::optional<Calculator> calculator_;
-    std::optional<RunningTotalWindow> model_;
-    std::optional<RunningTotalWindowView> view_;
-    QLineEdit* text_ = nullptr;
-    QRadioButton* send_ = nullptr;
 };
 
 QTEST_MAIN(RunningTotalWindowViewTest)
