@@ -1,6 +1,6 @@
 // Every control, menu and menu item of the main window, found by its name, of the
-// agreed widget class, with its caption, tooltip and the state it shows once the
-// window has started.
+// agreed widget class, with its caption and tooltip (a shortcut for a menu item),
+// showing the calculator's flags once the window has started.
 
 #include "test_registry.h"
 #include "window_test.h"
@@ -10,299 +10,164 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTextEdit>
+#include <QMenuBar>
+
+#include <map>
 
 namespace tallimo::testing {
 
 namespace {
 
-struct WidgetRow {
-    QString name;
-    const char* qtClass;
+struct Text {
     QString caption;
-    QString tooltip;
-    bool enabled;
-    bool shown;
+    QString tip;  // the shortcut of a menu item
 };
 
 const QString kMemoryTip = "Memories here can be reused and are saved when application closes";
 
-std::vector<WidgetRow> widgetRows()
-{
-    std::vector<WidgetRow> rows;
-    auto add = [&](QString name, const char* cls, QString caption, QString tip, bool enabled, bool shown) {
-        rows.push_back({std::move(name), cls, std::move(caption), std::move(tip), enabled, shown});
-    };
-    auto group = [&](const char* name, int index, const char* cls, QString caption, QString tip, bool enabled,
-                     bool shown) { add(QString("%1_%2").arg(name).arg(index), cls, caption, tip, enabled, shown); };
-    const char* button = "QPushButton";
-
-    add("txtInput", "QLineEdit", "", "Input values here", true, true);
-    add("txtDate", "QLineEdit", "", "", true, true);
-    add("txtTime", "QLineEdit", "", "", true, true);
-    add("txtSpool", "QTextEdit", "", "", true, false);
-    group("txtOutput", 0, "QLineEdit", "", "Output results and swap values", true, true);
-    for (int k = 1; k <= 7; ++k) group("txtOutput", k, "QLineEdit", "", kMemoryTip, true, false);
-
-    for (int d = 0; d <= 9; ++d) group("cmdDigit", d, button, QString::number(d), "", true, true);
-    group("cmdIntrinsic", 0, button, "+/-", "prefixes input with a minus for negative number calculations", true,
-          true);
-    group("cmdIntrinsic", 1, button, ".", "insert decimal point", true, true);
-    group("cmdIntrinsic", 2, button, "%", "percentage operations", false, true);
-    group("cmdScientificNotation", 0, button, "E-", "inputs  negative scientific notation", false, true);
-    group("cmdScientificNotation", 1, button, "E+", "inputs  posotive  scientific notation", false, true);
-    add("cmdDelete", button, "C", "Removes last value input", false, true);
-
-    const QString operators[][2] = {{"+", "adds two values"},
-                                    {"-", "reduces one value from another"},
-                                    {"*", "multiplies two values"},
-                                    {"/", "divides two values"},
-                                    {"Mod", "reveals the remainder of a division"},
-                                    {"^", "exponates a value"}};
-    for (int i = 0; i < 6; ++i) group("cmdOperator", i, button, operators[i][0], operators[i][1], false, true);
-    for (int i = 0; i < 6; ++i) group("cmdEquals", i, button, "=", "", false, true);
-    group("cmdSqrCubed", 0, button, "X2", "", false, true);
-    group("cmdSqrCubed", 1, button, "X3", "", false, true);
-    add("cmdPye", button, "Pye", "", true, true);
-    add("cmdSwop", button, "swop",
-        "Click to place the sum total,  from the lower box,  into the upper box for recalculation.", false, true);
-    add("cmdWipe", button, "Wipe", "clears inputs and outputs but not memories or results", false, true);
-    add("cmdReset", button, "ReSet", "Resets the calculator so that all buttons are enabled", false, true);
-
-    const std::pair<int, QString> scientific[][2] = {
-        {{0, "bin"}, {0, "reveals the binary equivelant"}},
-        {{1, "hex"}, {0, "reveals the hexidecimal equivelant"}},
-        {{2, "oct"}, {0, "reveals the oct equivelant"}},
-        {{3, "sqr"}, {0, "calculates the square root"}},
-        {{4, "int"}, {0, "reveals the integer value of a non whole number"}},
-        {{8, "log"}, {0, "calculates the logarithm"}},
-        {{9, "atn"}, {0, "calculates the atn"}}};
-    for (const auto& s : scientific) group("cmdScientific", s[0].first, button, s[0].second, s[1].second, false, true);
-    group("cmdScientificDegree", 0, button, "tan", " calculates the tangent ", false, true);
-    group("cmdScientificDegree", 1, button, "sin", "calculates the sine", false, true);
-    group("cmdScientificDegree", 2, button, "cos", "calculates the cosine", false, true);
-    group("cmdLevel", 0, button, "Degree", "scientific values as degrees", false, true);
-    group("cmdLevel", 1, button, "Radian", "scientific values as radians", true, true);
-    group("cmdLevel", 2, button, "Gradient", "scientif values as gradient", true, true);
-
-    const QString memory[][2] = {{"M+", "places the value into memory as a posotive value"},
-                                 {"M-", "places value into memory as a negative value"},
-                                 {"MR", "recalls the value in memory for calculation"},
-                                 {"MC", "clears all  current values  from memory"},
-                                 {"T+", "Increments the running total"},
-                                 {"T-", "Decrements the running total"},
-                                 {"TR", "Recalls the running total"},
-                                 {"TC", "Resets the running total to zero"}};
-    // MR and MC keep their designed state until a memory cell is written.
-    const bool memoryEnabled[] = {false, false, true, true, false, false, true, true};
-    for (int i = 0; i < 8; ++i) group("cmdMemory", i, button, memory[i][0], memory[i][1], memoryEnabled[i], i < 4);
-    add("cmdShift", button, "Shift", "", true, true);
-    add("cmdDeleteMemory", button, "delete", "Deletes checked memories", false, false);
-    add("cmdCancel", button, "cancel", "Closes memory cells", true, false);
-    add("cmdDestroy", button, "DESTROY", "Clicking here will close down this application.", true, true);
-
-    for (int i = 0; i < 7; ++i) {
-        group("optMemory", i, "QRadioButton", "Option1", "Click here to send adjacent value to calculator input", false,
-              false);
-        group("chkDelete", i, "QCheckBox", "", "Adjacent memory is deleted when selected.", false, false);
-    }
-    for (const char* frame : {"fraDigit", "fraOperator", "fraIntrinsic", "fraScientific", "fraScientificNotation"})
-        add(frame, "QFrame", "", "", true, true);
-    add("fraMemory", "QGroupBox", "Shift Total", "", true, true);
-    add("fraTotal", "QFrame", "", "", true, false);
-    add("pctShift", "QFrame", "", "", true, false);
-    add("pctBackGround", "QWidget", "", "right click for pop up menu", true, true);
-    return rows;
-}
-
-QString captionOf(QWidget* w)
-{
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
-    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
-    if (auto* t = qobject_cast<QTextEdit*>(w)) return t->toPlainText();
-    return {};
-}
-
-struct ItemRow {
-    const char* name;
-    const char* menu;  // the menu that holds it
-    QString caption;
-    const char* shortcut;
-    bool enabled;
-    bool checked;
-};
-
 // clang-format off
-const ItemRow kItems[] = {
-    {"mnuNew", "mnuFile", "New", "Ctrl+N", true, false},
-    {"mnuOpen", "mnuFile", "Open", "Ctrl+O", true, false},
-    {"mnuClose", "mnuFile", "Close", "Ctrl+L", false, false},
-    {"mnuSave", "mnuFile", "Save", "Ctrl+S", false, false},
-    {"mnuPrint", "mnuFile", "Print", "Ctrl+P", false, false},
-    {"mnuCopy", "mnuEdit", "Copy", "Ctrl+C", false, false},
-    {"mnuCut", "mnuEdit", "Cut", "Ctrl+X", false, false},
-    {"mnuPaste", "mnuEdit", "Paste", "Ctrl+V", false, false},
-    {"mnuWipe", "mnuEdit", "Wipe", "Ctrl+W", false, false},
-    {"mnuDestroy", "mnuEdit", "Destroy", "Ctrl+D", true, false},
-    {"mnuStyle", "mnuFont", "Stlye", "Ctrl+Y", false, false},
-    {"mnuColor", "mnuFont", "Colour", "Ctrl+U", false, false},
-    {"mnuBold", "mnuFont", "Bold", "Ctrl+B", false, true},
-    {"mnuItalic", "mnuFont", "Italic", "Ctrl+I", false, false},
-    {"mnuUnderline", "mnuFont", "Underline", "Ctrl+F", false, false},
-    {"mnuColour", "mnuConversion", "Colour", "Ctrl+R", true, false},
-    {"mnuDistance", "mnuConversion", "Distance", "Ctrl+T", true, false},
-    {"mnuVolume", "mnuConversion", "Volume", "Ctrl+Z", true, false},
-    {"mnuWeight", "mnuConversion", "Weight", "Ctrl+G", true, false},
-    {"mnuDate", "mnuOptions", "Date       Hide/Show", "Ctrl+A", true, false},
-    {"mnuTime", "mnuOptions", "Time      Hide/Show", "Ctrl+M", true, false},
-    {"mnuResults", "mnuOptions", "Results   Hide/Show", "Ctrl+E", false, false},
-    {"mnuScheme1", "mnuColourSchemes", "Scheme1", "", true, false},
-    {"mnuScheme2", "mnuColourSchemes", "Scheme2", "", true, false},
-    {"mnuScheme3", "mnuColourSchemes", "Scheme3", "", true, true},
-    {"mnuScheme4", "mnuColourSchemes", "Scheme4", "", true, false},
-    {"mnuABOUT", "", "&ABOUT", "", true, false},
-    {"PopUpNew", "PopUpFile", "New", "", true, false},
-    {"PopUpOpen", "PopUpFile", "Open", "", true, false},
-    {"PopUpClose", "PopUpFile", "Close", "", false, false},
-    {"PopUpSave", "PopUpFile", "Save", "", false, false},
-    {"PopUpprint", "PopUpFile", "Print", "", false, false},
-    {"PopUpCut", "PopUpEdit", "Cut", "", false, false},
-    {"PopUpCopy", "PopUpEdit", "Copy", "", false, false},
-    {"PopUpPaste", "PopUpEdit", "Paste", "", false, false},
-    {"PopUpWipe", "PopUpEdit", "Wipe", "", false, false},
-    {"PopUpDestroy", "PopUpEdit", "Destroy", "", true, false},
-    {"PopUpStyle", "PopUpFont", "Style", "", false, false},
-    {"PopUpColor", "PopUpFont", "Colour", "", false, false},
-    {"PopUpBold", "PopUpFont", "Bold", "", false, false},
-    {"PopUpItalic", "PopUpFont", "Italic", "", false, false},
-    {"PopUpUnderline", "PopUpFont", "Underline", "", false, false},
-    {"PopUpColour", "PopUpConversions", "Colour", "", true, false},
-    {"PopUpDistance", "PopUpConversions", "Distance", "", true, false},
-    {"PopUpVolume", "PopUpConversions", "Volume", "", true, false},
-    {"PopUpWeight", "PopUpConversions", "Weight", "", true, false},
-    {"PopUpDate", "PopUpOptions", "Date       Hide/Show", "", true, false},
-    {"PopUpTime", "PopUpOptions", "Time       Hide/Show", "", true, false},
-    {"PopUpResults", "PopUpOptions", "Results   Hide/Show", "", false, false},
-    {"PopUpScheme1", "PopUpSchemes", "Scheme1", "", true, false},
-    {"PopUpScheme2", "PopUpSchemes", "Scheme2", "", true, false},
-    {"PopUpScheme3", "PopUpSchemes", "Scheme3", "", true, true},
-    {"PopUpScheme4", "PopUpSchemes", "Scheme4", "", true, false},
+const std::map<QString, Text> kTexts = {
+    {"txtInput", {"", "Input values here"}}, {"txtOutput_0", {"", "Output results and swap values"}},
+    {"cmdIntrinsic_0", {"+/-", "prefixes input with a minus for negative number calculations"}},
+    {"cmdIntrinsic_1", {".", "insert decimal point"}}, {"cmdIntrinsic_2", {"%", "percentage operations"}},
+    {"cmdScientificNotation_0", {"E-", "inputs  negative scientific notation"}},
+    {"cmdScientificNotation_1", {"E+", "inputs  posotive  scientific notation"}},
+    {"cmdDelete", {"C", "Removes last value input"}}, {"cmdOperator_0", {"+", "adds two values"}},
+    {"cmdOperator_1", {"-", "reduces one value from another"}}, {"cmdOperator_2", {"*", "multiplies two values"}},
+    {"cmdOperator_3", {"/", "divides two values"}}, {"cmdOperator_4", {"Mod", "reveals the remainder of a division"}},
+    {"cmdOperator_5", {"^", "exponates a value"}}, {"cmdSqrCubed_0", {"X2", ""}}, {"cmdSqrCubed_1", {"X3", ""}},
+    {"cmdPye", {"Pye", ""}},
+    {"cmdSwop", {"swop", "Click to place the sum total,  from the lower box,  into the upper box for recalculation."}},
+    {"cmdWipe", {"Wipe", "clears inputs and outputs but not memories or results"}},
+    {"cmdReset", {"ReSet", "Resets the calculator so that all buttons are enabled"}},
+    {"cmdScientific_0", {"bin", "reveals the binary equivelant"}},
+    {"cmdScientific_1", {"hex", "reveals the hexidecimal equivelant"}},
+    {"cmdScientific_2", {"oct", "reveals the oct equivelant"}},
+    {"cmdScientific_3", {"sqr", "calculates the square root"}},
+    {"cmdScientific_4", {"int", "reveals the integer value of a non whole number"}},
+    {"cmdScientific_8", {"log", "calculates the logarithm"}}, {"cmdScientific_9", {"atn", "calculates the atn"}},
+    {"cmdScientificDegree_0", {"tan", " calculates the tangent "}},
+    {"cmdScientificDegree_1", {"sin", "calculates the sine"}},
+    {"cmdScientificDegree_2", {"cos", "calculates the cosine"}},
+    {"cmdLevel_0", {"Degree", "scientific values as degrees"}},
+    {"cmdLevel_1", {"Radian", "scientific values as radians"}},
+    {"cmdLevel_2", {"Gradient", "scientif values as gradient"}},
+    {"cmdMemory_0", {"M+", "places the value into memory as a posotive value"}},
+    {"cmdMemory_1", {"M-", "places value into memory as a negative value"}},
+    {"cmdMemory_2", {"MR", "recalls the value in memory for calculation"}},
+    {"cmdMemory_3", {"MC", "clears all  current values  from memory"}},
+    {"cmdMemory_4", {"T+", "Increments the running total"}}, {"cmdMemory_5", {"T-", "Decrements the running total"}},
+    {"cmdMemory_6", {"TR", "Recalls the running total"}}, {"cmdMemory_7", {"TC", "Resets the running total to zero"}},
+    {"cmdShift", {"Shift", ""}}, {"cmdDeleteMemory", {"delete", "Deletes checked memories"}},
+    {"cmdCancel", {"cancel", "Closes memory cells"}},
+    {"cmdDestroy", {"DESTROY", "Clicking here will close down this application."}}, {"fraMemory", {"Shift Total", ""}},
+    {"pctBackGround", {"", "right click for pop up menu"}},
 };
 
-struct MenuRow {
-    const char* name;
-    const char* title;
-    const char* parent;  // "" for the menu bar and for the popup itself
-};
-
-const MenuRow kMenus[] = {
-    {"mnuFile", "&FILE", ""}, {"mnuEdit", "&EDIT", ""}, {"mnuFont", "FON&T", ""},
-    {"mnuConversion", "&CONVERSIONS", ""}, {"mnuOptions", "&OPTIONS", ""},
-    {"mnuColourSchemes", "Co&lourSchemes", "mnuOptions"},
-    {"mnuPopUp", "PopupMenu", ""}, {"PopUpFile", "File", "mnuPopUp"}, {"PopUpEdit", "Edit", "mnuPopUp"},
-    {"PopUpFont", "Font", "mnuPopUp"}, {"PopUpConversions", "Conversions", "mnuPopUp"},
-    {"PopUpOptions", "Options", "mnuPopUp"}, {"PopUpSchemes", "Schemes", "PopUpOptions"},
+// Each menu ("" is the menu bar): what it holds, in order, with captions and shortcuts
+// ("" where it has none).
+const char* const kMenus[][4] = {
+    {"", "mnuFile mnuEdit mnuFont mnuConversion mnuOptions mnuABOUT", "&FILE|&EDIT|FON&T|&CONVERSIONS|&OPTIONS|&ABOUT", ""},
+    {"mnuFile", "mnuNew mnuOpen mnuClose mnuSave mnuPrint", "New|Open|Close|Save|Print",
+     "Ctrl+N|Ctrl+O|Ctrl+L|Ctrl+S|Ctrl+P"},
+    {"mnuEdit", "mnuCopy mnuCut mnuPaste mnuWipe mnuDestroy", "Copy|Cut|Paste|Wipe|Destroy",
+     "Ctrl+C|Ctrl+X|Ctrl+V|Ctrl+W|Ctrl+D"},
+    {"mnuFont", "mnuStyle mnuColor mnuBold mnuItalic mnuUnderline", "Stlye|Colour|Bold|Italic|Underline",
+     "Ctrl+Y|Ctrl+U|Ctrl+B|Ctrl+I|Ctrl+F"},
+    {"mnuConversion", "mnuColour mnuDistance mnuVolume mnuWeight", "Colour|Distance|Volume|Weight",
+     "Ctrl+R|Ctrl+T|Ctrl+Z|Ctrl+G"},
+    {"mnuOptions", "mnuDate mnuTime mnuResults mnuColourSchemes",
+     "Date       Hide/Show|Time      Hide/Show|Results   Hide/Show|Co&lourSchemes", "Ctrl+A|Ctrl+M|Ctrl+E|"},
+    {"mnuColourSchemes", "mnuScheme1 mnuScheme2 mnuScheme3 mnuScheme4", "Scheme1|Scheme2|Scheme3|Scheme4", ""},
+    {"mnuPopUp", "PopUpFile PopUpEdit PopUpFont PopUpConversions PopUpOptions", "File|Edit|Font|Conversions|Options", ""},
+    {"PopUpFile", "PopUpNew PopUpOpen PopUpClose PopUpSave PopUpprint", "New|Open|Close|Save|Print", ""},
+    {"PopUpEdit", "PopUpCut PopUpCopy PopUpPaste PopUpWipe PopUpDestroy", "Cut|Copy|Paste|Wipe|Destroy", ""},
+    {"PopUpFont", "PopUpStyle PopUpColor PopUpBold PopUpItalic PopUpUnderline", "Style|Colour|Bold|Italic|Underline",
+     "||||"},
+    {"PopUpConversions", "PopUpColour PopUpDistance PopUpVolume PopUpWeight", "Colour|Distance|Volume|Weight", ""},
+    {"PopUpOptions", "PopUpDate PopUpTime PopUpResults PopUpSchemes",
+     "Date       Hide/Show|Time       Hide/Show|Results   Hide/Show|Schemes", ""},
+    {"PopUpSchemes", "PopUpScheme1 PopUpScheme2 PopUpScheme3 PopUpScheme4", "Scheme1|Scheme2|Scheme3|Scheme4", ""},
 };
 // clang-format on
+
+// The widget class follows the name's prefix, but for four controls.
+const char* classOf(const QString& name)
+{
+    const std::map<QString, const char*> own = {{"txtSpool", "QTextEdit"}, {"fraMemory", "QGroupBox"},
+                                                 {"pctShift", "QFrame"}, {"pctBackGround", "QWidget"}};
+    if (own.count(name)) return own.at(name);
+    for (const auto& [prefix, cls] : {std::pair{"txt", "QLineEdit"}, {"cmd", "QPushButton"}, {"opt", "QRadioButton"},
+                                      {"chk", "QCheckBox"}, {"fra", "QFrame"}})
+        if (name.startsWith(prefix)) return cls;
+    return "QAction";
+}
+
+Text textOf(QWidget* w)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return {b->text(), w->toolTip()};
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return {g->title(), w->toolTip()};
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return {e->text(), w->toolTip()};
+    return {"", w->toolTip()};
+}
 
 }  // namespace
 
 class NamesTest : public WindowTest {
     Q_OBJECT
 private slots:
-    void windowIsNamedAndCaptioned()
+    void everyControlIsNamedCaptionedAndShowsItsFlags()
     {
-        QCOMPARE(window().objectName(), "frmTallimo");
-        QCOMPARE(window().windowTitle(), "Tallimo");
-        auto* timer = window().findChild<QTimer*>("Timer1");
-        QVERIFY(timer != nullptr);
-        QCOMPARE(timer->interval(), 100);
+        QCOMPARE(window().objectName() + " " + window().windowTitle(), "frmTallimo Tallimo");
+        QCOMPARE(window().findChild<QTimer*>("Timer1")->interval(), 100);
+        const MainControls& flags = calculator().controls();
+        for (std::size_t i = 0; i < kControlCount; ++i) {
+            const auto c = Control(i);
+            const QString name = QString::fromLatin1(controlName(c).data(), qsizetype(controlName(c).size()));
+            const QList<QObject*> found = window().findChildren<QObject*>(name);
+            QVERIFY2(found.size() == 1, qPrintable(name));
+            QObject* o = found.front();
+            QVERIFY2(o->inherits(classOf(name)), qPrintable(name + " is a " + o->metaObject()->className()));
+            Text expected = kTexts.count(name) ? kTexts.at(name) : Text{};
+            if (name.startsWith("txtOutput_") && name != "txtOutput_0") expected.tip = kMemoryTip;
+            if (name.startsWith("cmdDigit_")) expected.caption = name.right(1);
+            if (name.startsWith("cmdEquals_")) expected.caption = "=";
+            if (name.startsWith("optMemory_")) expected = {"Option1", "Click here to send adjacent value to calculator input"};
+            if (name.startsWith("chkDelete_")) expected.tip = "Adjacent memory is deleted when selected.";
+            auto* a = qobject_cast<QAction*>(o);
+            if (a) {  // its caption is checked with its menu
+                QVERIFY2(a->isEnabled() == flags.enabled(c) && a->isVisible() == flags.visible(c), qPrintable(name));
+                if (a->isCheckable()) QVERIFY2(a->isChecked() == flags.checked(c), qPrintable(name));
+                continue;
+            }
+            auto* w = static_cast<QWidget*>(o);
+            const Text shown = textOf(w);
+            QVERIFY2(shown.caption == expected.caption, qPrintable(name + ": " + shown.caption));
+            QVERIFY2(shown.tip == expected.tip, qPrintable(name + ": " + shown.tip));
+            QVERIFY2(w->isEnabled() == flags.enabled(c) && w->isHidden() != flags.visible(c), qPrintable(name));
+        }
     }
 
-    void controls_data()
+    void everyMenuHoldsItsItemsInOrder()
     {
-        QTest::addColumn<QString>("qtClass");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("tooltip");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("shown");
-        for (const WidgetRow& r : widgetRows())
-            QTest::newRow(qPrintable(r.name)) << QString(r.qtClass) << r.caption << r.tooltip << r.enabled
-                                              << r.shown;
-    }
-    void controls()
-    {
-        QFETCH(QString, qtClass);
-        QFETCH(QString, caption);
-        QFETCH(QString, tooltip);
-        QFETCH(bool, enabled);
-        QFETCH(bool, shown);
-        const QString name = QTest::currentDataTag();
-        const QList<QWidget*> found = window().findChildren<QWidget*>(name);
-        QCOMPARE(found.size(), 1);
-        QWidget* w = found.front();
-        QVERIFY2(w->inherits(qPrintable(qtClass)), w->metaObject()->className());
-        QCOMPARE(captionOf(w), caption);
-        QCOMPARE(w->toolTip(), tooltip);
-        QCOMPARE(w->isEnabled(), enabled);
-        QCOMPARE(!w->isHidden(), shown);
-        QVERIFY(!w->accessibleName().isEmpty());
-    }
-
-    // Each row names a different control, so together they cover all of them.
-    void everyControlIsInTheTables()
-    {
-        QCOMPARE(widgetRows().size() + std::size(kItems), kControlCount);
-    }
-
-    void menuItems_data()
-    {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shortcut");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("checked");
-        for (const ItemRow& r : kItems)
-            QTest::newRow(r.name) << QString(r.menu) << r.caption << QString(r.shortcut) << r.enabled << r.checked;
-    }
-    void menuItems()
-    {
-        QFETCH(QString, menu);
-        QFETCH(QString, caption);
-        QFETCH(QString, shortcut);
-        QFETCH(bool, enabled);
-        QFETCH(bool, checked);
-        const QList<QAction*> found = window().findChildren<QAction*>(QTest::currentDataTag());
-        QCOMPARE(found.size(), 1);
-        QAction* item = found.front();
-        QCOMPARE(item->text(), caption);
-        QCOMPARE(item->shortcut().toString(), shortcut);
-        QCOMPARE(item->isEnabled(), enabled);
-        QCOMPARE(item->isChecked(), checked);
-        QVERIFY(item->isVisible());
-        const QWidget* holder = menu.isEmpty() ? static_cast<QWidget*>(window().menuBar()) : find<QMenu>(qPrintable(menu));
-        QVERIFY(holder != nullptr);
-        QVERIFY(holder->actions().contains(item));
-    }
-
-    void menus_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("parent");
-        for (const MenuRow& r : kMenus) QTest::newRow(r.name) << QString(r.title) << QString(r.parent);
-    }
-    void menus()
-    {
-        QFETCH(QString, title);
-        QFETCH(QString, parent);
-        auto* menu = find<QMenu>(QTest::currentDataTag());
-        QVERIFY(menu != nullptr);
-        QCOMPARE(menu->title(), title);
-        const QWidget* holder = parent.isEmpty() ? static_cast<QWidget*>(window().menuBar()) : find<QMenu>(qPrintable(parent));
-        const bool inBar = holder->actions().contains(menu->menuAction());
-        // The popup opens only from the background; it is not in the menu bar.
-        QCOMPARE(inBar, QString(QTest::currentDataTag()) != "mnuPopUp");
+        QCOMPARE(find<QMenu>("mnuPopUp")->title(), "PopupMenu");
+        for (const auto& [name, items, captions, shortcuts] : kMenus) {
+            const QWidget* menu = *name ? static_cast<QWidget*>(find<QMenu>(name)) : window().menuBar();
+            QVERIFY2(menu != nullptr, name);
+            QStringList held[3];
+            for (QAction* a : menu->actions()) {
+                if (a->isSeparator()) continue;
+                held[0] << (a->menu() ? a->menu()->objectName() : a->objectName());
+                held[1] << a->text();
+                held[2] << a->shortcut().toString();
+            }
+            if (*shortcuts == '\0') {
+                QVERIFY2(held[2].join("").isEmpty(), name);
+                held[2].clear();
+            }
+            QCOMPARE(held[0].join(' ') + "\n" + held[1].join('|') + "\n" + held[2].join('|'),
+                     QString(items) + "\n" + captions + "\n" + shortcuts);
+        }
     }
 };
 

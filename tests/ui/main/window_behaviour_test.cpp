@@ -1,16 +1,23 @@
 // Clicks reach the calculator and the screen follows; the boxes take no typing; the
-// popup opens from the background alone; the two heights; closing.
+// popup opens from the background alone; the two heights; the start colours; the
+// message boxes; the tape keeps what the user styled; the ways of closing and what a
+// run leaves in its memory files for the next one.
 
 #include "test_registry.h"
 #include "window_test.h"
 
-#include <QAbstractButton>
+#include "ui/adapters/qt_prompter.h"
+#include "ui/adapters/text_edit_spool.h"
+
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTextEdit>
+
+#include <csignal>
 
 namespace tallimo::testing {
 
@@ -18,238 +25,249 @@ namespace {
 
 QString text(QWidget* box) { return static_cast<QLineEdit*>(box)->text(); }
 
-QRect twips(int left, int top, int width, int height)
+int twips(int t) { return t / 15; }
+
+QByteArray contents(const QString& path)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 }  // namespace
 
 class WindowBehaviourTest : public WindowTest {
     Q_OBJECT
+
+    QString tape() { return find<QTextEdit>("txtSpool")->toPlainText(); }
+    QString memoryFile(int cell) const { return folder() + QStringLiteral("/memory%1.tmo").arg(cell); }
+
 private slots:
     void aCalculationShowsInBothBoxesAndOnTheTape()
     {
         click({"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"});
-        QCOMPARE(text(find("txtInput")), "15");
-        QCOMPARE(text(find("txtOutput_0")), "15");
-        QCOMPARE(find<QTextEdit>("txtSpool")->toPlainText(), "12 + 3 = 15#\n");
-        QVERIFY(find("cmdOperator_0")->isEnabled());
-        QVERIFY(find("cmdSwop")->isEnabled());
+        QCOMPARE(text(find("txtInput")) + "|" + text(find("txtOutput_0")) + "|" + tape(), "15|15|12 + 3 = 15#\n");
     }
 
-    void anOperatorShowsItsOwnEquals_data()
+    void anOperatorShowsItsOwnEqualsAlone()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("equals");
-        QTest::newRow("+") << "cmdOperator_0" << "cmdEquals_0";
-        QTest::newRow("-") << "cmdOperator_1" << "cmdEquals_1";
-        QTest::newRow("*") << "cmdOperator_2" << "cmdEquals_2";
-        QTest::newRow("/") << "cmdOperator_3" << "cmdEquals_3";
-        QTest::newRow("Mod") << "cmdOperator_4" << "cmdEquals_5";
-        QTest::newRow("^") << "cmdOperator_5" << "cmdEquals_4";
-    }
-    void anOperatorShowsItsOwnEquals()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, equals);
+        const int equalsOf[] = {0, 1, 2, 3, 5, 4};  // Mod and ^ swap theirs
         click({"cmdDigit_5"});
-        click({qPrintable(key)});
-        const QRect spot = find("cmdEquals_0")->geometry();
-        for (int k = 0; k < 6; ++k) {
-            QWidget* e = find(qPrintable(QString("cmdEquals_%1").arg(k)));
-            QCOMPARE(e->geometry(), spot);
-            QVERIFY(e->isEnabled());
-            QCOMPARE(e->isVisible(), e->objectName() == equals);
+        for (int op = 0; op < 6; ++op) {
+            click({qPrintable(QString("cmdOperator_%1").arg(op)), "cmdDigit_2"});
+            const QString equals = QString("cmdEquals_%1").arg(equalsOf[op]);
+            for (int k = 0; k < 6; ++k) {
+                QWidget* e = find(qPrintable(QString("cmdEquals_%1").arg(k)));
+                QCOMPARE(e->geometry(), find("cmdEquals_0")->geometry());
+                QVERIFY2(e->isVisible() == (e->objectName() == equals), qPrintable(equals));
+            }
+            click({qPrintable(equals)});
         }
     }
 
-    void theBoxesTakeNoTyping_data()
+    // A focused box would keep Ctrl+A (select all) or Ctrl+Z (undo) for itself.
+    void theBoxesTakeNoTypingAndMenuShortcutsStillWork()
     {
-        QTest::addColumn<QString>("box");
-        QTest::newRow("input") << "txtInput";
-        QTest::newRow("output") << "txtOutput_0";
-    }
-    void theBoxesTakeNoTyping()
-    {
-        QFETCH(QString, box);
         click({"cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"});
         QApplication::clipboard()->setText("42");
-        auto* edit = find<QLineEdit>(qPrintable(box));
-        edit->setFocus();
-        edit->setCursorPosition(0);
-        QTest::keyClicks(edit, "789");
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(edit->text(), "5");
-        QCOMPARE(QString::fromStdString(calculator().input()), "5");
-        QCOMPARE(QString::fromStdString(calculator().output(0)), "5");
-    }
+        for (const char* box : {"txtInput", "txtOutput_0"}) {
+            auto* edit = find<QLineEdit>(box);
+            edit->setFocus();
+            edit->setCursorPosition(0);
+            QTest::keyClicks(edit, "789");
+            for (int key : {Qt::Key_Backspace, Qt::Key_Delete}) QTest::keyClick(edit, Qt::Key(key));
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+            QCOMPARE(edit->text(), "5");
+        }
+        QCOMPARE(QString::fromStdString(calculator().input() + "|" + calculator().output(0)), "5|5");
 
-    // A focused box would keep Ctrl+A (select all) or Ctrl+Z (undo) for itself.
-    void aMenuShortcutWinsOverTheFocusedBox_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("item");
-        QTest::newRow("input, Ctrl+A") << "txtInput" << int(Qt::Key_A) << int(Control::mnuDate);
-        QTest::newRow("output, Ctrl+A") << "txtOutput_0" << int(Qt::Key_A) << int(Control::mnuDate);
-        QTest::newRow("tape, Ctrl+Z") << "txtSpool" << int(Qt::Key_Z) << int(Control::mnuVolume);
-        QTest::newRow("tape, Ctrl+W") << "txtSpool" << int(Qt::Key_W) << int(Control::mnuWipe);
-    }
-    void aMenuShortcutWinsOverTheFocusedBox()
-    {
-        QFETCH(QString, box);
-        QFETCH(int, key);
-        QFETCH(int, item);
-        click({"cmdDigit_5"});
         calculator().controls().show(Control::txtSpool);
         window().render();
-        int runs = 0;
-        window().onClick(Control(item), [&] { ++runs; });
-        QWidget* focused = find(qPrintable(box));
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key(key), Qt::ControlModifier);
-        QCOMPARE(runs, 1);
+        const std::tuple<const char*, Qt::Key, Control> shortcuts[] = {{"txtOutput_0", Qt::Key_A, Control::mnuDate},
+                                                                       {"txtSpool", Qt::Key_Z, Control::mnuVolume}};
+        for (const auto& [box, key, item] : shortcuts) {
+            int runs = 0;
+            window().onClick(item, [&] { ++runs; });
+            find(box)->setFocus();
+            QTest::keyClick(find(box), key, Qt::ControlModifier);
+            QVERIFY2(runs == 1, box);
+        }
     }
 
-    void thePopupOpensOnlyOnARightPressOnTheBackground_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("right on the background") << "pctBackGround" << int(Qt::RightButton) << true;
-        QTest::newRow("left on the background") << "pctBackGround" << int(Qt::LeftButton) << false;
-        QTest::newRow("middle on the background") << "pctBackGround" << int(Qt::MiddleButton) << false;
-        QTest::newRow("right on a key") << "cmdDigit_5" << int(Qt::RightButton) << false;
-        QTest::newRow("right on a disabled key") << "cmdOperator_0" << int(Qt::RightButton) << false;
-        QTest::newRow("right on a frame") << "fraDigit" << int(Qt::RightButton) << false;
-    }
     void thePopupOpensOnlyOnARightPressOnTheBackground()
     {
-        QFETCH(QString, target);
-        QFETCH(int, button);
-        QFETCH(bool, opens);
-        QWidget* w = find(qPrintable(target));
         // A spot of the background that no control covers, left of the keys.
-        const QPoint spot = target == "pctBackGround" ? twips(400, 1700, 0, 0).topLeft() : QPoint(4, 4);
-        QTest::mouseClick(w, Qt::MouseButton(button), {}, spot);
-        QMenu* popup = window().popupMenu();
-        QCOMPARE(popup->isVisible(), opens);
-        popup->hide();
+        const QPoint background(twips(400), twips(1700));
+        const std::tuple<const char*, Qt::MouseButton, bool> presses[] = {{"pctBackGround", Qt::RightButton, true},
+                                                                          {"pctBackGround", Qt::LeftButton, false},
+                                                                          {"pctBackGround", Qt::MiddleButton, false},
+                                                                          {"cmdDigit_5", Qt::RightButton, false}};
+        for (const auto& [target, button, opens] : presses) {
+            const bool onBackground = QString(target) == "pctBackGround";
+            QTest::mouseClick(find(target), button, {}, onBackground ? background : QPoint(4, 4));
+            QVERIFY2(window().popupMenu()->isVisible() == opens, qPrintable(QString("%1 %2").arg(target).arg(button)));
+            window().popupMenu()->hide();
+        }
     }
 
     void theShortHeightShowsTheUpperBandAndTheTallOneBoth()
     {
         QWidget* client = window().centralWidget();
-        const int lowerBandTop = twips(0, 4560, 0, 0).top();
-        QVERIFY(client->height() < lowerBandTop);
+        const int width = window().width();
+        QVERIFY(client->height() < twips(4560));  // the top of the lower band
         for (const char* upper : {"cmdDestroy", "cmdShift", "fraMemory", "fraScientificNotation"})
             QVERIFY2(find(upper)->geometry().bottom() < client->height(), upper);
-        const int width = window().width();
 
         calculator().controls().setHeight(WindowHeight::Tall);
         window().render();
-        QVERIFY(find("txtSpool")->geometry().bottom() < client->height());
-        QVERIFY(find("cmdCancel")->geometry().bottom() < client->height());
+        for (const char* lower : {"txtSpool", "cmdCancel"})
+            QVERIFY2(find(lower)->geometry().bottom() < client->height(), lower);
         QCOMPARE(window().width(), width);
         QCOMPARE(window().height(), window().menuBar()->height() + client->height());
-
-        calculator().controls().setHeight(WindowHeight::Short);
-        window().render();
-        QVERIFY(client->height() < lowerBandTop);
     }
 
-    void startUpColoursAndHiddenWindows()
+    void startColoursAndHiddenWindows()
     {
-        QCOMPARE(find("pctBackGround")->palette().color(QPalette::Window), QColor(0, 0, 0));
         QCOMPARE(window().background(), QColor(0, 0, 0));
+        QCOMPARE(find("pctBackGround")->palette().color(QPalette::Window), QColor(0, 0, 0));
         QCOMPARE(find("txtInput")->palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(find("txtOutput_0")->palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(find("txtOutput_0")->palette().color(QPalette::Text), QColor(128, 0, 0));
-        QCOMPARE(find("txtOutput_0")->font().pointSize(), 12);
-
-        const std::pair<ui::Companion, QString> windows[][1] = {{{ui::Companion::Colour, "frmColour TallimoPalette"}},
-                                                                {{ui::Companion::Weight, "frmWeight TallimoWeight"}},
-                                                                {{ui::Companion::Volume, "frmVolume TallimoVolume"}},
-                                                                {{ui::Companion::Distance, "frmDistance TallimoDistance"}},
-                                                                {{ui::Companion::RunningTotal,
-                                                                  "frmRunningTotal TallimoRunningTotal"}}};
-        for (const auto& [row] : windows) {
-            QWidget* w = window().companion(row.first);
-            QVERIFY(w != nullptr);
-            QVERIFY(w->isWindow());
-            QVERIFY(!w->isVisible());
-            QCOMPARE(w->objectName() + " " + w->windowTitle(), row.second);
-            // The background goes under the controls; the menu bar keeps the desktop's colours.
-            auto* main = qobject_cast<QMainWindow*>(w);
-            QCOMPARE((main ? main->centralWidget() : w)->palette().color(QPalette::Window), QColor(0, 0, 0));
-            auto* bar = w->findChild<QMenuBar*>();
-            QVERIFY(bar != nullptr);
-            QCOMPARE(bar->palette().color(QPalette::Window), QApplication::palette(bar).color(QPalette::Window));
+        const std::pair<ui::Companion, QString> windows[] = {
+            {ui::Companion::Colour, "frmColour TallimoPalette"}, {ui::Companion::Weight, "frmWeight TallimoWeight"},
+            {ui::Companion::Volume, "frmVolume TallimoVolume"}, {ui::Companion::Distance, "frmDistance TallimoDistance"},
+            {ui::Companion::RunningTotal, "frmRunningTotal TallimoRunningTotal"}};
+        for (const auto& [kind, name] : windows) {
+            QWidget* w = window().companion(kind);
+            QVERIFY2(w != nullptr && w->isWindow() && !w->isVisible(), qPrintable(name));
+            QCOMPARE(w->objectName() + " " + w->windowTitle(), name);
         }
     }
 
-    void aRegisteredClickRunsAndTheScreenFollows()
-    {
-        int clicks = 0;
-        window().onClick(Control::cmdShift, [&] {
-            ++clicks;
-            calculator().controls().hide(Control::cmdMemory_0);
-        });
-        click({"cmdShift"});
-        QCOMPARE(clicks, 1);
-        QVERIFY(find("cmdMemory_0")->isHidden());
-    }
-
-    void aCheckMarkShowsTheCalculatorsFlag()
-    {
-        calculator().controls().show(Control::chkDelete_0);
-        calculator().controls().enable(Control::chkDelete_0);
-        window().render();
-        auto* box = find<QAbstractButton>("chkDelete_0");
-        window().onClick(Control::chkDelete_0, [] {});
-        QTest::mouseClick(box, Qt::LeftButton);
-        QVERIFY2(!box->isChecked(), "no handler recorded the mark");
-
-        window().onClick(Control::chkDelete_0, [&] {
-            MainControls& c = calculator().controls();
-            c.check(Control::chkDelete_0, !c.checked(Control::chkDelete_0));
-        });
-        QTest::mouseClick(box, Qt::LeftButton);
-        QVERIFY(box->isChecked());
-    }
-
-    void everyWayOfClosingAsksTheClosingRoutine_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("DESTROY") << "cmdDestroy";
-        QTest::newRow("Edit Destroy") << "mnuDestroy";
-        QTest::newRow("popup Destroy") << "PopUpDestroy";
-        QTest::newRow("close box") << "";
-    }
     void everyWayOfClosingAsksTheClosingRoutine()
     {
-        QFETCH(QString, way);
-        bool allow = false;
-        int asked = 0;
-        window().setClosingRoutine([&] {
-            ++asked;
-            return allow;
+        for (const char* way : {"cmdDestroy", "mnuDestroy", "PopUpDestroy", "close box"}) {
+            bool allow = false;
+            int asked = 0;
+            window().setClosingRoutine([&] { return ++asked, allow; });
+            const auto close = [&] {
+                if (QString(way) == "close box") window().close();
+                else if (*way == 'c') click({way});
+                else trigger({way});
+            };
+            close();
+            QVERIFY2(window().isVisible(), way);
+            allow = true;
+            close();
+            QVERIFY2(!window().isVisible() && asked == 2, way);
+            window().show();
+        }
+    }
+
+    // Closing a box without a button is a refusal.
+    void aQuestionCarriesTitleIconButtonsAndItsDefault()
+    {
+        ui::QtPrompter prompter;
+        prompter.attach(&window(), [] {});
+        for (Answer preferred : {Answer::Yes, Answer::No}) {
+            expectBox([&](QMessageBox& box) {
+                QCOMPARE(box.windowTitle() + " " + box.text(), "Tallimo Sure?");
+                QCOMPARE(box.icon(), QMessageBox::Warning);
+                QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+                QCOMPARE(box.defaultButton(), box.button(preferred == Answer::Yes ? QMessageBox::Yes : QMessageBox::No));
+                QTest::keyClick(&box, Qt::Key_Escape);
+            });
+            QCOMPARE(prompter.ask(yesNo("Sure?", preferred)), Answer::No);
+        }
+        expectBox([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+        QCOMPARE(prompter.ask(okCancel("Go on?")), Answer::Cancel);
+    }
+
+    // The box of a failed "=" opens over a window that already shows "%" disabled,
+    // the first step of "="; afterwards the input is emptied and no "=" is left.
+    void theWindowBehindABoxShowsTheMomentOfTheQuestion()
+    {
+        click({"cmdDigit_5", "cmdOperator_3", "cmdDigit_0"});
+        expectBox([this](QMessageBox& box) {
+            QCOMPARE(box.windowTitle() + " " + box.text(), "Tallimo Overflow exception");
+            QCOMPARE(box.icon(), QMessageBox::Warning);
+            QCOMPARE(box.standardButtons(), QMessageBox::Ok);
+            QVERIFY(!find("cmdIntrinsic_2")->isEnabled());
+            QCOMPARE(text(find("txtInput")), "0");
+            answer(box, QMessageBox::Ok);
         });
-        auto close = [&] {
-            if (way.isEmpty()) window().close();
-            else if (auto* item = window().findChild<QAction*>(way)) item->trigger();
-            else click({qPrintable(way)});
+        click({"cmdEquals_3"});
+        QCOMPARE(text(find("txtInput")) + "|" + tape(), "|5 / 0");
+        QVERIFY(!find("cmdEquals_3")->isEnabled());
+    }
+
+    void theTapeKeepsABoldRunBoldAfterAppends()
+    {
+        QTextEdit edit;
+        ui::TextEditSpool spool(edit);
+        spool.append("12 + 3 = 15#\n");
+        QTextCursor bold(edit.document());
+        bold.setPosition(2, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setFontWeight(QFont::Bold);
+        bold.mergeCharFormat(format);
+        const std::string before = spool.text();
+        spool.append("7");
+        spool.append(" * 2 = 14#\n");
+        QCOMPARE(QString::fromStdString(spool.text()), QString::fromStdString(before + "7 * 2 = 14#\n"));
+        const auto weightAt = [&](int position) {
+            QTextCursor c(edit.document());
+            c.setPosition(position + 1);  // the format of the character before the cursor
+            return c.charFormat().fontWeight();
         };
-        close();
-        QVERIFY(window().isVisible());
-        allow = true;
-        close();
-        QVERIFY(!window().isVisible());
-        QCOMPARE(asked, 2);
+        QCOMPARE(weightAt(1), int(QFont::Bold));
+        QCOMPARE(weightAt(2), int(QFont::Normal));
+    }
+
+    void aCellIsWrittenToTheStartFolderAndRestoredByTheNextRun()
+    {
+        click({"cmdDigit_1", "cmdDigit_2", "cmdMemory_0"});
+        QCOMPARE(text(find("txtOutput_1")), "12");
+
+        // A file dialog may have moved the current folder since the start.
+        QDir(folder()).mkdir("elsewhere");
+        QVERIFY(QDir::setCurrent(folder() + "/elsewhere"));
+        click({"cmdDestroy"});
+        QVERIFY(timesEnded() == 1 && !window().isVisible());
+        QCOMPARE(contents(memoryFile(1)), "12\r\n");
+        QCOMPARE(contents(memoryFile(7)), "\r\n");
+        QVERIFY(!QFile::exists(folder() + "/elsewhere/memory1.tmo"));
+
+        QVERIFY(QDir::setCurrent(folder()));
+        restart();
+        QCOMPARE(text(find("txtOutput_1")), "12");
+        QVERIFY(find("cmdMemory_2")->isEnabled());
+    }
+
+    void theCloseBoxAsksAboutAnOpenPageWithText()
+    {
+        trigger({"mnuNew"});
+        click({"cmdDigit_3"});
+        expectBox([](QMessageBox& box) {
+            QCOMPARE(box.text(), "The existing page could contain values which will be lost if you have unsaved "
+                                 "changes! ");
+            answer(box, QMessageBox::Cancel);
+        });
+        window().close();
+        QVERIFY(window().isVisible() && timesEnded() == 0 && !QFile::exists(memoryFile(1)));
+
+        expectBox([](QMessageBox& box) { answer(box, QMessageBox::Ok); });
+        window().close();
+        QVERIFY(!window().isVisible() && timesEnded() == 1 && QFile::exists(memoryFile(1)));
+    }
+
+    void aRequestToStopWritesTheCellsWithoutAQuestion()
+    {
+        trigger({"mnuNew"});
+        click({"cmdDigit_7", "cmdMemory_0"});
+        std::raise(SIGTERM);
+        QTRY_COMPARE(timesEnded(), 1);
+        QCOMPARE(contents(memoryFile(1)), "7\r\n");
     }
 };
 
