@@ -53,6 +53,8 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
     const int width = std::max(designed.width(), optSendCalc_->sizeHint().width());
     optSendCalc_->setGeometry(designed.x() + designed.width() - width, designed.y(), width, designed.height());
     optSendCalc_->setAutoExclusive(false);
+    // White: a button fills with its button colour, unless told to take its window colour.
+    optSendCalc_->setBackgroundRole(QPalette::Window);
     optSendCalc_->setAutoFillBackground(true);
     QPalette white = optSendCalc_->palette();
     white.setColor(QPalette::Window, Qt::white);

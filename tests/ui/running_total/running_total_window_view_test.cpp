@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(view_->objectName(), QString("frmRunningTotal"));
         QCOMPARE(view_->windowTitle(), QString("TallimoRunningTotal"));
         QCOMPARE(send_->text(), QString("Send To Calculator"));
-        QCOMPARE(send_->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(send_->grab().toImage().pixelColor(send_->width() - 2, 2), QColor(Qt::white));
         QCOMPARE(text_->geometry(), QRect(16, 24, 249, 25));
         // Wide enough for its caption, its right edge under the text box's.
         QCOMPARE(send_->geometry().right(), text_->geometry().right());
