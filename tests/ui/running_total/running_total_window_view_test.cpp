@@ -26,6 +26,7 @@ private slots:
         calculator_->start();
         model_.emplace(*calculator_, prompter_);
         view_.emplace(*model_);
+        view_->ensureBuilt();  // the window builds its controls when first shown
         text_ = view_->findChild<QLineEdit*>("txtRunningTotal");
         send_ = view_->findChild<QRadioButton*>("optSendCalc");
         QVERIFY(text_ && send_);
