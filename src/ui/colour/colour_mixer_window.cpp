@@ -38,15 +38,24 @@ constexpr ComponentNames kComponents[] = {
 ColourMixerWindow::ColourMixerWindow(Prompter& prompter, std::function<void()> releaseColourItems, QWidget* parent)
     : QWidget(parent, Qt::Window), mixer_(prompter, std::move(releaseColourItems))
 {
-    build();
+    setObjectName("frmColour");
+    setWindowTitle("TallimoPalette");
+    setFixedSize(kWidth, kHeight);
+}
+
+void ColourMixerWindow::ensureBuilt()
+{
+    if (mixed_ == nullptr) build();
+}
+
+void ColourMixerWindow::setVisible(bool visible)
+{
+    if (visible) ensureBuilt();
+    QWidget::setVisible(visible);
 }
 
 void ColourMixerWindow::build()
 {
-    setObjectName("frmColour");
-    setWindowTitle("TallimoPalette");
-    setFixedSize(kWidth, kHeight);
-
     auto* menuBar = new QMenuBar(this);
     keepDesktopBackground(*menuBar);
     exit_ = menuBar->addAction("&Exit");
@@ -105,6 +114,7 @@ void ColourMixerWindow::build()
 
 void ColourMixerWindow::open(Colour background)
 {
+    ensureBuilt();
     const bool fresh = !mixer_.isOpen();
     mixer_.open(background);
     if (fresh) {

@@ -27,6 +27,12 @@ public:
     void setBackground(Colour colour);
     const ColourMixer& mixer() const { return mixer_; }
 
+    // Loaded hidden at start and seldom opened, the mixer builds its menu and
+    // controls the first time it shows. This builds them now, for whoever needs
+    // them before that.
+    void ensureBuilt();
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -43,16 +43,27 @@ ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calcula
     const WindowDesign& design = model_.design();
     setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
     setWindowTitle(QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
-    buildMenus();
-    buildClient();
-    paintBackgrounds();
-    render();
 }
 
 ConversionWindow::~ConversionWindow() = default;
 
+void ConversionWindow::ensureBuilt()
+{
+    if (client_ != nullptr) return;
+    buildMenus();
+    buildClient();
+    render();
+}
+
+void ConversionWindow::setVisible(bool visible)
+{
+    if (visible) ensureBuilt();
+    QMainWindow::setVisible(visible);
+}
+
 void ConversionWindow::open()
 {
+    ensureBuilt();
     model_.open();
     render();
     show();
@@ -124,6 +135,8 @@ void ConversionWindow::showPopup(const QPoint& globalPosition) { popup_->popup(g
 
 void ConversionWindow::render()
 {
+    // Unbuilt, there is nothing to show; the model keeps what the controls will show.
+    if (client_ == nullptr) return;
     const bool wasRendering = rendering_;
     rendering_ = true;
     const WindowDesign& design = model_.design();

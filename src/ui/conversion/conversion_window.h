@@ -42,6 +42,12 @@ public:
     void setBackColour(const QColor& colour);
     QColor backColour() const { return backColour_; }
 
+    // The program loads the window hidden at start, and most windows are never
+    // opened: its menus and controls are built the first time it shows. This builds
+    // them now, for whoever needs them before that.
+    void ensureBuilt();
+    void setVisible(bool visible) override;
+
 signals:
     // The window has closed (not merely hidden); it loads afresh when opened again.
     void closed();
@@ -91,7 +97,7 @@ private:
     bool rendering_ = false;
     int clientWidth_ = 0;
 
-    QWidget* client_ = nullptr;
+    QWidget* client_ = nullptr;  // none until ensureBuilt()
     QLineEdit* txtInput_ = nullptr;
     QLineEdit* txtOutput_ = nullptr;
     QLabel* lblInput_ = nullptr;

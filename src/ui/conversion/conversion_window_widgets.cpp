@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -30,13 +32,23 @@ QRect twips(int x, int y, int width, int height)
 }
 
 // The window's free area: a right-button press on it, and not on a control, opens
-// the popup menu.
+// the popup menu. It paints the window's colour itself: its palette's window colour
+// is white, which every option button and label on it fills its background with.
 class FreeArea : public QWidget {
 public:
     FreeArea(std::function<void(const QPoint&)> rightPressed, QWidget* parent)
         : QWidget(parent), rightPressed_(std::move(rightPressed))
     {
-        setAutoFillBackground(true);
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+    }
+
+    void setBackground(const QColor& colour)
+    {
+        if (colour == background_) return;
+        background_ = colour;
+        update();
     }
 
 protected:
@@ -50,17 +62,16 @@ protected:
         QWidget::mousePressEvent(event);
     }
 
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), background_);
+    }
+
 private:
     std::function<void(const QPoint&)> rightPressed_;
+    QColor background_ = Qt::black;
 };
-
-void paintWhite(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // The boxes are filled by the program alone: no keys, no paste, no drop, no menu.
 QLineEdit* textBox(const char* name, const char* tooltip, const char* accessibleName, QWidget* parent)
@@ -81,7 +92,7 @@ QLabel* label(const char* name, QWidget* parent)
     l->setObjectName(name);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    paintWhite(l);
+    l->setAutoFillBackground(true);
     return l;
 }
 
@@ -91,7 +102,9 @@ QRadioButton* option(const QString& name, const QString& caption, const QString&
     button->setObjectName(name);
     button->setToolTip(tooltip);
     button->setAutoExclusive(false);
-    paintWhite(button);
+    // A button fills with its button colour; these take the white window colour.
+    button->setBackgroundRole(QPalette::Window);
+    button->setAutoFillBackground(true);
     return button;
 }
 
@@ -136,7 +149,9 @@ void ConversionWindow::buildMenus()
 void ConversionWindow::buildClient()
 {
     const WindowDesign& design = model_.design();
-    client_ = new FreeArea([this](const QPoint& at) { showPopup(at); }, this);
+    auto* client = new FreeArea([this](const QPoint& at) { showPopup(at); }, this);
+    client->setBackground(backColour_);
+    client_ = client;
     setCentralWidget(client_);
     // The layout in twips was drawn for an 8-point font.
     QFont font = client_->font();
@@ -215,9 +230,7 @@ void ConversionWindow::buildTargets()
 
 void ConversionWindow::paintBackgrounds()
 {
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, backColour_);
-    client_->setPalette(palette);
+    if (client_ != nullptr) static_cast<FreeArea*>(client_)->setBackground(backColour_);
 }
 
 }  // namespace tallimo

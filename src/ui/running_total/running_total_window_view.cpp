@@ -30,12 +30,31 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
 {
     setObjectName("frmRunningTotal");
     setWindowTitle("TallimoRunningTotal");
+    model_.onChange([this] { render(); });
+    render();
+}
 
+void RunningTotalWindowView::ensureBuilt()
+{
+    if (txtRunningTotal_ != nullptr) return;
+    build();
+    showTotal();
+}
+
+void RunningTotalWindowView::setVisible(bool visible)
+{
+    if (visible) ensureBuilt();
+    QMainWindow::setVisible(visible);
+}
+
+void RunningTotalWindowView::build()
+{
     auto* client = new QWidget(this);
     client->setObjectName("clientArea");
     client->setFixedSize(twips(4290), twips(1590));
     client->setAutoFillBackground(true);
     setCentralWidget(client);
+    if (background_.isValid()) setBackgroundColour(background_);
 
     txtRunningTotal_ = new QLineEdit(client);
     txtRunningTotal_->setObjectName("txtRunningTotal");
@@ -53,6 +72,8 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
     const int width = std::max(designed.width(), optSendCalc_->sizeHint().width());
     optSendCalc_->setGeometry(designed.x() + designed.width() - width, designed.y(), width, designed.height());
     optSendCalc_->setAutoExclusive(false);
+    // White: a button fills with its button colour, unless told to take its window colour.
+    optSendCalc_->setBackgroundRole(QPalette::Window);
     optSendCalc_->setAutoFillBackground(true);
     QPalette white = optSendCalc_->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -74,13 +95,12 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
 
     adjustSize();
     setFixedSize(size());
-
-    model_.onChange([this] { render(); });
-    render();
 }
 
 void RunningTotalWindowView::setBackgroundColour(const QColor& colour)
 {
+    background_ = colour;
+    if (centralWidget() == nullptr) return;
     QPalette palette = centralWidget()->palette();
     palette.setColor(QPalette::Window, colour);
     centralWidget()->setPalette(palette);
@@ -88,9 +108,15 @@ void RunningTotalWindowView::setBackgroundColour(const QColor& colour)
 
 void RunningTotalWindowView::render()
 {
-    if (txtRunningTotal_->text() != QString::fromStdString(model_.text()))
-        txtRunningTotal_->setText(QString::fromStdString(model_.text()));
+    showTotal();
     if (model_.visible() != isVisible()) setVisible(model_.visible());
+}
+
+void RunningTotalWindowView::showTotal()
+{
+    if (txtRunningTotal_ == nullptr) return;
+    const QString total = QString::fromStdString(model_.text());
+    if (txtRunningTotal_->text() != total) txtRunningTotal_->setText(total);
 }
 
 void RunningTotalWindowView::mousePressEvent(QMouseEvent* event)

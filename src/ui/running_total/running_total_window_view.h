@@ -4,6 +4,7 @@
 
 #include "memory/running_total_window.h"
 
+#include <QColor>
 #include <QMainWindow>
 
 class QLineEdit;
@@ -22,15 +23,24 @@ public:
 
     void render();
 
+    // Loaded hidden at start, the window builds its menus and controls the first
+    // time it shows. This builds them now, for whoever needs them before that.
+    void ensureBuilt();
+    void setVisible(bool visible) override;
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void build();
+    void showTotal();
+
     RunningTotalWindow& model_;
-    QLineEdit* txtRunningTotal_;
-    QRadioButton* optSendCalc_;
-    QMenu* mnuPopUp_;
+    QColor background_;  // none until a scheme gives one
+    QLineEdit* txtRunningTotal_ = nullptr;
+    QRadioButton* optSendCalc_ = nullptr;
+    QMenu* mnuPopUp_ = nullptr;
 };
 
 }  // namespace tallimo

@@ -26,10 +26,12 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 const ConversionKind kAllKinds[] = {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight};
 
-// A window opened from the main window, found by its names as a user would.
+// A window opened from the main window, found by its names as a user would. The
+// scheme's colour is given while it is still hidden, as the program does at start.
 struct OpenWindow {
-    explicit OpenWindow(ConversionKind kind) : window(kind, calculator, prompter)
+    explicit OpenWindow(ConversionKind kind, const QColor& scheme = Qt::black) : window(kind, calculator, prompter)
     {
+        window.setBackColour(scheme);
         window.open();
         exposed = QTest::qWaitForWindowExposed(&window);
     }
@@ -56,6 +58,13 @@ struct OpenWindow {
         QVERIFY2(button != nullptr, qPrintable(option));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
+    // The colour on screen at `at` inside `widget`.
+    QColor shownAt(const QWidget* widget, const QPoint& at)
+    {
+        QCoreApplication::sendPostedEvents();  // the layout of the last change
+        const QImage shot = window.grab().toImage();
+        return shot.pixelColor(widget->mapTo(&window, at) * shot.devicePixelRatio());
+    }
     QString input() const { return find<QLineEdit>("txtInput")->text(); }
     QString output() const { return find<QLineEdit>("txtOutput")->text(); }
 
@@ -79,6 +88,7 @@ private slots:
     void theCloseBoxAsksAndGivesBackTheEntries();
     void exitOnTheVolumeWindowOnlyHidesIt();
     void aClosedWindowOpensAfresh();
+    void theSchemeShowsAroundWhiteOptionsAndLabels();
 };
 
 void ConversionWindowTest::everyNameHasItsWidgetClass()
@@ -268,8 +278,30 @@ void ConversionWindowTest::aClosedWindowOpensAfresh()
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     QCOMPARE(w.input(), QString());
     QVERIFY(!w.find("txtInput")->isVisible());
-    QCOMPARE(w.window.centralWidget()->palette().color(QPalette::Window), QColor(Qt::red));
-    QCOMPARE(w.find("optReset")->palette().color(QPalette::Window), QColor(Qt::white));
+    w.trigger("mnuG");
+    QWidget* freeArea = w.window.centralWidget();
+    QCOMPARE(w.shownAt(freeArea, QPoint(10, freeArea->height() - 10)), QColor(Qt::red));
+}
+
+void ConversionWindowTest::theSchemeShowsAroundWhiteOptionsAndLabels()
+{
+    // Given before the window first showed, like the start scheme.
+    OpenWindow w(ConversionKind::Distance, Qt::red);
+    w.trigger("mnuKm");
+    QWidget* freeArea = w.window.centralWidget();
+    const QPoint free(10, freeArea->height() - 10);
+    QCOMPARE(freeArea->childAt(free), nullptr);
+    QCOMPARE(w.shownAt(freeArea, free), QColor(Qt::red));
+    // Past the end of each caption, on the control's own background.
+    for (const char* name : {"optReset", "optSendCalc", "optKM_0", "lblResult"}) {
+        const QWidget* control = w.find(name);
+        QCOMPARE(w.shownAt(control, QPoint(control->width() - 3, control->height() / 2)), QColor(Qt::white));
+    }
+
+    w.window.setBackColour(Qt::blue);
+    QCOMPARE(w.shownAt(freeArea, free), QColor(Qt::blue));
+    const QWidget* reset = w.find("optReset");
+    QCOMPARE(w.shownAt(reset, QPoint(reset->width() - 3, reset->height() / 2)), QColor(Qt::white));
 }
 
 }  // namespace tallimo
