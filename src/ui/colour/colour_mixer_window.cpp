@@ -1,6 +1,7 @@
 #include "ui/colour/colour_mixer_window.h"
 
 #include "ui/appearance/qt_colour.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -14,9 +15,8 @@ namespace tallimo::ui {
 
 namespace {
 
-// The window's size in twips, at 15 twips a pixel.
-constexpr int kWidth = 7545 / 15;
-constexpr int kHeight = 2660 / 15;
+constexpr int kWidth = twipsToPixels(7545);
+constexpr int kHeight = twipsToPixels(2660);
 
 struct ComponentNames {
     const char* slider;

@@ -1,5 +1,7 @@
 #include "ui/conversion/conversion_window.h"
 
+#include "ui/twips.h"
+
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QLabel>
@@ -143,7 +145,7 @@ void ConversionWindow::render()
 
     // Collapsed, only the title and the menu bar show.
     client_->setVisible(model_.expanded());
-    const int fullHeight = twipsToPixels(design.expandedHeight - design.collapsedHeight);
+    const int fullHeight = ui::twipsToPixels(design.expandedHeight - design.collapsedHeight);
     const int clientHeight = model_.expanded() ? fullHeight : 0;
     setFixedSize(clientWidth_, menuBar()->sizeHint().height() + clientHeight);
 

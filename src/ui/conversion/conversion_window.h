@@ -21,9 +21,6 @@ class QRadioButton;
 
 namespace tallimo {
 
-// 1440 twips an inch at 96 pixels an inch.
-constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
-
 class ConversionWindow : public QMainWindow {
     Q_OBJECT
 

@@ -2,6 +2,8 @@
 
 #include "ui/conversion/conversion_window.h"
 
+#include "ui/twips.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QLabel>
@@ -28,7 +30,7 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 QRect twips(int x, int y, int width, int height)
 {
-    return {twipsToPixels(x), twipsToPixels(y), twipsToPixels(width), twipsToPixels(height)};
+    return {ui::twipsToPixels(x), ui::twipsToPixels(y), ui::twipsToPixels(width), ui::twipsToPixels(height)};
 }
 
 // The window's free area: a right-button press on it, and not on a control, opens
@@ -187,7 +189,7 @@ void ConversionWindow::buildClient()
     // A wider font than the one the layout was drawn for widens the window, not clips.
     const int sendWidth = std::max(optSendCalc_->width(), optSendCalc_->sizeHint().width());
     optSendCalc_->resize(sendWidth, optSendCalc_->height());
-    clientWidth_ = std::max(twipsToPixels(design.width), optSendCalc_->geometry().right() + 4);
+    clientWidth_ = std::max(ui::twipsToPixels(design.width), optSendCalc_->geometry().right() + 4);
     buildTargets();
     connect(options_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) optionSelected(id);

@@ -5,7 +5,7 @@
 #include "ui/main/client_area.h"
 #include "ui/main/display_box.h"
 #include "ui/main/main_window_controls.h"
-#include "ui/main/twips.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 // place and the name a screen reader says. The names themselves are the core's.
 
 #include "common/main_controls.h"
-#include "ui/main/twips.h"
+#include "ui/twips.h"
 
 #include <span>
 

@@ -1,5 +1,7 @@
 #include "ui/running_total/running_total_window_view.h"
 
+#include "ui/twips.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -9,19 +11,12 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace tallimo {
 
 namespace {
 
-// Positions and sizes are designed in twips; 15 twips make one pixel at 96 dpi.
-int twips(int value) { return static_cast<int>(std::lround(value / 15.0)); }
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twips(left), twips(top), twips(width), twips(height)};
-}
+QRect twipsRect(int left, int top, int width, int height) { return ui::TwipsRect{left, top, width, height}.toPixels(); }
 
 }  // namespace
 
@@ -51,7 +46,7 @@ void RunningTotalWindowView::build()
 {
     auto* client = new QWidget(this);
     client->setObjectName("clientArea");
-    client->setFixedSize(twips(4290), twips(1590));
+    client->setFixedSize(ui::twipsToPixels(4290), ui::twipsToPixels(1590));
     client->setAutoFillBackground(true);
     setCentralWidget(client);
     if (background_.isValid()) setBackgroundColour(background_);

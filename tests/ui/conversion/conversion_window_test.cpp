@@ -2,6 +2,7 @@
 
 #include "conversion/fake_calculator.h"
 #include "support/scripted_prompter.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -147,7 +148,7 @@ void ConversionWindowTest::aUnitShowsOnlyItsButtonsInTheirRows()
                         const auto* button =
                             w.find(QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index));
                         QCOMPARE(button->isVisible(), &unit == &chosen);
-                        QCOMPARE(button->y(), twipsToPixels(600 + 240 * (target.row - 1)));
+                        QCOMPARE(button->y(), ui::twipsToPixels(600 + 240 * (target.row - 1)));
                     }
             }
         }
