@@ -25,6 +25,7 @@ public:
 
     // Called after every change of the text, whoever made it.
     void onChange(std::function<void()> listener) { listener_ = std::move(listener); }
+    bool hasListener() const { return static_cast<bool>(listener_); }
 
 protected:
     void changed()
