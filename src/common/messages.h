@@ -3,6 +3,7 @@
 // window; the caller picks buttons and icon. A text built around a value (a file
 // name, a cell's value) takes the value as a parameter.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -56,5 +57,15 @@ std::string_view MsgNotAnOrdinaryFile();
 std::string_view MsgFileCannotBeCreated();
 std::string_view MsgTextNotAllWritten();
 std::string_view MsgFileNotCompleted();
+std::string_view MsgTooManyUnsavedTapes();
+std::string_view MsgFolderNotWritable();
+std::string_view MsgLockFileNotMade();
+
+// The recovery copy of an unsaved tape.
+std::string MsgRestoreUnsavedTape(std::size_t lines, std::string_view lastWritten, std::string_view lastLine);
+std::string MsgUnsavedTapeTooLarge(std::string_view path, std::string_view largest);
+std::string MsgUnsavedTapeUnreadable(std::string_view path, std::string_view reason);
+std::string MsgRecoveryCopyNotWritten(std::string_view path, std::string_view reason);
+std::string MsgPageTooLargeForRecoveryCopy(std::string_view largest);
 
 }  // namespace tallimo

@@ -207,9 +207,9 @@ TEST(CalculatorLifetime, ATapeThatOutlivesItsCalculatorNoLongerCallsIt)
     {
         ScriptedPrompter prompter;
         Calculator calculator(prompter, tape);
-        ASSERT_TRUE(tape.hasListener());
+        ASSERT_TRUE(tape.hasListeners());
     }
-    EXPECT_FALSE(tape.hasListener());
+    EXPECT_FALSE(tape.hasListeners());
 }
 
 }  // namespace

@@ -26,9 +26,12 @@ bool WindowTest::startProgram()
     program_ = std::make_unique<app::Program>([this] { ++ended_; });
     program_->start();
     program_->window().show();
-    if (QTest::qWaitForWindowExposed(&program_->window())) return true;
-    qWarning("the main window was never shown");
-    return false;
+    if (!QTest::qWaitForWindowExposed(&program_->window())) {
+        qWarning("the main window was never shown");
+        return false;
+    }
+    program_->offerUnsavedTape();
+    return true;
 }
 
 bool WindowTest::restart()
