@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "spool/document_file.h"
+#include "spool/page_items.h"
 
 namespace tallimo {
 
@@ -33,22 +34,11 @@ std::string notSaved(const std::string& fileName, const std::string& reason)
 }
 
 // What an open page allows besides Style and New, enabled by New.
-constexpr Control kPageItems[] = {
-    C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint, C::PopUpClose, C::mnuCut, C::mnuCopy,
-    C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline,
-    C::mnuColor, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
-
+constexpr auto kPageItems = join(kSaveAndPrintItems, kCloseItems, kPageEditItems);
 // The popup's New on a hidden page: the page's items without Save and Print.
-constexpr Control kFreshPageItems[] = {
-    C::mnuStyle, C::PopUpStyle, C::mnuClose, C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut,
-    C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline, C::mnuColor, C::PopUpBold,
-    C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
-
+constexpr auto kFreshPageItems = join(kStyleItems, kCloseItems, kPageEditItems);
 // Everything an open page allows, Style included: enabled by Open, disabled by Close.
-constexpr Control kAllPageItems[] = {
-    C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
-    C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
-    C::mnuItalic, C::mnuColor, C::mnuUnderline, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+constexpr auto kAllPageItems = join(kStyleItems, kSaveAndPrintItems, kCloseItems, kPageEditItems);
 
 }  // namespace
 
@@ -72,17 +62,17 @@ void Documents::newPage(MenuOrigin origin)
         spool_.setText("");
         controls_.setHeight(WindowHeight::Tall);
         if (fromPopup) {
-            for (C item : kFreshPageItems) controls_.enable(item);
+            controls_.enable(kFreshPageItems);
         } else {
             controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
-            controls_.enableMenuPair(C::mnuClose, C::PopUpClose, true);
+            controls_.enable(kCloseItems);
         }
         return;
     }
     if (!consents(prompter_.ask(okCancel(MsgUnsavedPage())))) return;
     spool_.setText("");
     controls_.setHeight(WindowHeight::Tall);
-    for (C item : kPageItems) controls_.enable(item);
+    controls_.enable(kPageItems);
     if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
 }
 
@@ -104,7 +94,7 @@ void Documents::open()
     spool_.setText(*text);
     controls_.show(C::txtSpool);
     controls_.setHeight(WindowHeight::Tall);
-    for (C item : kAllPageItems) controls_.enable(item);
+    controls_.enable(kAllPageItems);
 }
 
 // The file's text for the tape, or nothing after telling the user why not.
@@ -145,7 +135,7 @@ void Documents::close()
     }
     controls_.hide(C::txtSpool);
     controls_.setHeight(WindowHeight::Short);
-    for (C item : kAllPageItems) controls_.disable(item);
+    controls_.disable(kAllPageItems);
     controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
 }
 
