@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "spool/document_file.h"
 #include "spool/page_items.h"
+#include "spool/recovery_copy.h"
 
 namespace tallimo {
 
@@ -47,6 +48,15 @@ FileDialogSettings documentDialogSettings()
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
 }
 
+void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
+{
+    controls.enableMenuPair(C::mnuResults, C::PopUpResults, true);
+    spool.setText(text);
+    controls.show(C::txtSpool);
+    controls.setHeight(WindowHeight::Tall);
+    controls.enable(kAllPageItems);
+}
+
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
     : controls_(controls), spool_(spool), prompter_(prompter), ports_(ports), fields_(fields)
 {
@@ -60,6 +70,7 @@ void Documents::newPage(MenuOrigin origin)
         // Text appended while no page was open is not a page's work: it goes unasked.
         controls_.show(C::txtSpool);
         spool_.setText("");
+        if (recovery_) recovery_->discard();
         controls_.setHeight(WindowHeight::Tall);
         if (fromPopup) {
             controls_.enable(kFreshPageItems);
@@ -71,6 +82,7 @@ void Documents::newPage(MenuOrigin origin)
     }
     if (!consents(prompter_.ask(okCancel(MsgUnsavedPage())))) return;
     spool_.setText("");
+    if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Tall);
     controls_.enable(kPageItems);
     if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
@@ -91,10 +103,8 @@ void Documents::open()
     fields_.fileNumber = kFreeFileNumber;
     const auto text = readDocument(fields_.fileName);
     if (!text) return;
-    spool_.setText(*text);
-    controls_.show(C::txtSpool);
-    controls_.setHeight(WindowHeight::Tall);
-    controls_.enable(kAllPageItems);
+    showOpenedPage(controls_, spool_, *text);
+    if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
 // The file's text for the tape, or nothing after telling the user why not.
@@ -134,6 +144,7 @@ void Documents::close()
         spool_.setText("");
     }
     controls_.hide(C::txtSpool);
+    if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Short);
     controls_.disable(kAllPageItems);
     controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
@@ -153,7 +164,11 @@ void Documents::save(MenuOrigin origin)
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
     const std::string failure = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
-    if (!failure.empty()) prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+    if (!failure.empty()) {
+        prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+        return;
+    }
+    if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
 void Documents::print()
