@@ -150,7 +150,7 @@ void Calculator::unknownException()
     controls_.enable(C::cmdReset);
 }
 
-void Calculator::showOverflow() { prompter_.ask(notice("Overflow exception")); }
+void Calculator::showOverflow() { prompter_.ask(notice(MsgOverflow())); }
 
 // ---- number entry ----
 
