@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/wiring.h"
+#include "common/messages.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/main/calculator_keys.h"
@@ -41,8 +42,11 @@ Program::Program(std::function<void()> end)
       colourDialog_(&window_),
       documents_(calculator_.controls(), spool_, prompter_, {files_, fileDialogs_, printer_},
                  {calculator_.fields().strFileName, calculator_.fields().intFileNumber}),
+      recovery_(calculator_.controls(), spool_, {files_, recoveryFolder_, recoveryTimer_, prompter_}, startFolder_),
       formatting_(calculator_.controls(), tapeStyle_, fontDialog_, colourDialog_)
 {
+    documents_.keepRecoveryCopy(recovery_);
+    memory_.keepRecoveryCopy(recovery_);
     prompter_.attach(&window_, [this] { window_.render(); });
     ui::wireCalculatorKeys(window_, calculator_);
     ui::wireEditMenu(window_, editMenu_);
@@ -74,6 +78,12 @@ void Program::start()
     window_.render();
 }
 
+void Program::offerUnsavedTape()
+{
+    recovery_.offerLeftCopies();
+    window_.render();
+}
+
 bool Program::closeProgram()
 {
     if (!memory_.closeCalculator()) return false;
@@ -94,8 +104,9 @@ void Program::saveWithoutQuestions()
     // No one is there to answer a message box; the terminal or the session's log
     // is the one place left to say that a cell was lost.
     for (const FileFailure& failure : memory_.saveOnSessionEnd())
-        std::fprintf(stderr, "Tallimo: the memory file %s could not be written: %s\n", failure.path.c_str(),
-                     failure.reason.c_str());
+        std::fprintf(stderr, "Tallimo: %s\n", MsgMemoryFileNotWritten(failure.path, failure.reason).c_str());
+    if (const std::string failure = recovery_.bringUpToDate(); !failure.empty())
+        std::fprintf(stderr, "Tallimo: %s\n", failure.c_str());
 }
 
 void Program::applyScheme()

@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "spool/document_file.h"
+#include "spool/recovery_copy.h"
 
 namespace tallimo {
 
@@ -13,24 +14,7 @@ using C = Control;
 // is always the one taken.
 constexpr std::int16_t kFreeFileNumber = 1;
 
-constexpr std::string_view kOpenFailed = "User cancelled file open operation";
-constexpr std::string_view kNothingToSave = "There is no file to save";
-
-std::string unsavedPageLong()
-{
-    return std::string(MsgUnsavedPage()) + "Click Cancel to save work or OK to continue.";
-}
-
-std::string tooLarge(const std::string& fileName)
-{
-    return "The file \"" + fileName + "\" is too large to open as a page: a page holds at most " +
-           std::string(kLargestDocumentInWords) + ".";
-}
-
-std::string notSaved(const std::string& fileName, const std::string& reason)
-{
-    return "The page could not be saved to \"" + fileName + "\". " + reason;
-}
+std::string tooLarge(const std::string& fileName) { return MsgPageTooLarge(fileName, kLargestDocumentInWords); }
 
 // What an open page allows besides Style and New, enabled by New.
 constexpr Control kPageItems[] = {
@@ -57,6 +41,15 @@ FileDialogSettings documentDialogSettings()
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
 }
 
+void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
+{
+    controls.enableMenuPair(C::mnuResults, C::PopUpResults, true);
+    spool.setText(text);
+    controls.show(C::txtSpool);
+    controls.setHeight(WindowHeight::Tall);
+    for (C item : kAllPageItems) controls.enable(item);
+}
+
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
     : controls_(controls), spool_(spool), prompter_(prompter), ports_(ports), fields_(fields)
 {
@@ -70,6 +63,7 @@ void Documents::newPage(MenuOrigin origin)
         // Text appended while no page was open is not a page's work: it goes unasked.
         controls_.show(C::txtSpool);
         spool_.setText("");
+        if (recovery_) recovery_->discard();
         controls_.setHeight(WindowHeight::Tall);
         if (fromPopup) {
             for (C item : kFreshPageItems) controls_.enable(item);
@@ -81,6 +75,7 @@ void Documents::newPage(MenuOrigin origin)
     }
     if (!consents(prompter_.ask(okCancel(MsgUnsavedPage())))) return;
     spool_.setText("");
+    if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Tall);
     for (C item : kPageItems) controls_.enable(item);
     if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
@@ -90,21 +85,19 @@ void Documents::open()
 {
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, true);
     if (!spool_.isEmpty() && controls_.visible(C::txtSpool)) {
-        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+        if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
     }
     const auto chosen = ports_.dialogs.chooseFileToOpen(documentDialogSettings());
     if (!chosen) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return;
     }
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
     const auto text = readDocument(fields_.fileName);
     if (!text) return;
-    spool_.setText(*text);
-    controls_.show(C::txtSpool);
-    controls_.setHeight(WindowHeight::Tall);
-    for (C item : kAllPageItems) controls_.enable(item);
+    showOpenedPage(controls_, spool_, *text);
+    if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
 // The file's text for the tape, or nothing after telling the user why not.
@@ -114,7 +107,7 @@ std::optional<std::string> Documents::readDocument(const std::string& fileName)
     // reading a device could go on for ever.
     const auto size = ports_.files.size(fileName);
     if (!size) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return std::nullopt;
     }
     if (*size > kLargestDocumentBytes) {
@@ -123,7 +116,7 @@ std::optional<std::string> Documents::readDocument(const std::string& fileName)
     }
     const ReadResult read = ports_.files.read(fileName);
     if (!read.text) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return std::nullopt;
     }
     // The file may have grown since its size was taken; a one-byte code page's text
@@ -140,10 +133,11 @@ void Documents::close()
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, false);
     if (!controls_.visible(C::txtSpool)) return;
     if (!spool_.isEmpty()) {
-        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+        if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
         spool_.setText("");
     }
     controls_.hide(C::txtSpool);
+    if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Short);
     for (C item : kAllPageItems) controls_.disable(item);
     controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
@@ -152,7 +146,7 @@ void Documents::close()
 void Documents::save(MenuOrigin origin)
 {
     if (!controls_.visible(C::txtSpool)) {
-        prompter_.ask(plain(kNothingToSave));
+        prompter_.ask(plain(MsgNothingToSave()));
         return;
     }
     const auto chosen = ports_.dialogs.chooseFileToSave(documentDialogSettings());
@@ -162,8 +156,12 @@ void Documents::save(MenuOrigin origin)
     }
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
-    const std::string failure = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
-    if (!failure.empty()) prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+    const WriteResult result = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
+    if (!result.written) {
+        prompter_.ask(notice(MsgPageNotSaved(fields_.fileName, result.reason)));
+        return;
+    }
+    if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
 void Documents::print()

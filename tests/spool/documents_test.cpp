@@ -1,40 +1,18 @@
 // The tape as a document: New, Open, Close, Save and Print from both menus.
 
 #include "common/in_memory_files.h"
-#include "common/messages.h"
 #include "spool/document_file.h"
 #include "spool/documents.h"
 #include "support/calculator_fixture.h"
+#include "support/document_fakes.h"
 
 namespace tallimo::testing {
 namespace {
 
 using C = Control;
 
-// Answers the open and save dialogs with the names queued; nothing is a cancel.
-class QueuedFileDialogs : public FileDialogs {
-public:
-    std::optional<std::string> chooseFileToOpen(const FileDialogSettings&) override { return next(); }
-    std::optional<std::string> chooseFileToSave(const FileDialogSettings&) override { return next(); }
-    std::optional<std::string> next()
-    {
-        if (names.empty()) return std::nullopt;
-        const auto name = names.front();
-        return names.erase(names.begin()), name;
-    }
-    std::vector<std::optional<std::string>> names;
-};
-
-class RecordingPrinter : public Printer {
-public:
-    std::optional<int> chooseCopies() override { return copies; }
-    bool printCopy(std::string_view text) override { return printed.emplace_back(text), true; }
-    void endJob() override { ++jobsEnded; }
-    int copies = 1, jobsEnded = 0;
-    std::vector<std::string> printed;
-};
-
-const std::string kUnsaved = std::string(MsgUnsavedPage()) + "Click Cancel to save work or OK to continue.";
+const std::string kUnsaved = "The existing page could contain values which will be lost if you have unsaved changes! "
+                             "Click Cancel to save work or OK to continue.";
 
 const Control kPageItems[] = {
     C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
@@ -159,8 +137,11 @@ TEST_F(DocumentsTest, NewOnAHiddenPageDiscardsUnaskedAndOnlyTheMenuBarsDisablesN
     EXPECT_TRUE(enabled(C::mnuNew) && enabled(C::PopUpNew));
 }
 
-TEST_F(DocumentsTest, SaveReportsACancelOnlyFromThePopup)
+TEST_F(DocumentsTest, SaveWithoutAPageSaysSoAndACancelIsReportedOnlyFromThePopup)
 {
+    documents.save(MenuOrigin::MenuBar);
+    ASSERT_EQ(prompter.texts(), std::vector<std::string>{"There is no file to save"});
+    prompter.asked.clear();
     openPage("1");
     documents.save(MenuOrigin::MenuBar);
     EXPECT_TRUE(prompter.asked.empty());
@@ -177,7 +158,7 @@ TEST_F(DocumentsTest, AFailedWriteIsReportedFromBothMenusAndKeepsTheOldFile)
         dialogs.names = {"full.tmo"};
         documents.save(origin);
     }
-    const std::string failed = "The page could not be saved to \"full.tmo\". The disk is full.";
+    const std::string failed = "The page could not be saved to \"full.tmo\". Not all of the text could be written.";
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{failed, failed}));
     EXPECT_EQ(files.files["full.tmo"], "old\r\n");
 }
