@@ -40,29 +40,29 @@ private slots:
             calculator().setInput(number);
             for (int k = 0; k <= 7; ++k) calculator().setOutput(k, number);
             window().render();
-            click({"cmdMemory_2"});  // MR shows the cells
+            QVERIFY(click({"cmdMemory_2"}));  // MR shows the cells
             for (const char* name : {"txtInput", "txtOutput_0", "txtOutput_1", "txtOutput_6", "txtOutput_7"}) {
                 const QString problem = wholeTextProblem(*find<QLineEdit>(name));
                 QVERIFY2(problem.isEmpty(), qPrintable(QString("%1 %2: %3").arg(name, number, problem)));
             }
-            click({"cmdCancel"});
+            QVERIFY(click({"cmdCancel"}));
         }
     }
 
     void theMemoryPanelHidesTheTapeBehindIt()
     {
-        trigger({"mnuNew"});
+        QVERIFY(trigger({"mnuNew"}));
         auto* tape = find<QTextEdit>("txtSpool");
         QPalette red = tape->palette();
         red.setColor(QPalette::Text, Qt::red);
         tape->setPalette(red);
         tape->setPlainText(QString("8888888888888888888888888888888888888888888888888888888888888\n").repeated(30));
-        click({"cmdDigit_5", "cmdMemory_0"});
+        QVERIFY(click({"cmdDigit_5", "cmdMemory_0"}));
         QVERIFY(tapeShows());
 
-        click({"cmdMemory_2"});
+        QVERIFY(click({"cmdMemory_2"}));
         QVERIFY(!tapeShows());
-        click({"cmdCancel"});
+        QVERIFY(click({"cmdCancel"}));
         QVERIFY(tapeShows());
     }
 
@@ -96,12 +96,12 @@ private slots:
 
     void theFocusGoesBackToAKeyWhenThePanelCloses()
     {
-        click({"cmdDigit_5", "cmdMemory_0", "cmdMemory_2"});
+        QVERIFY(click({"cmdDigit_5", "cmdMemory_0", "cmdMemory_2"}));
         QTest::mouseClick(find("optMemory_0"), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(input(), "5");
         QCOMPARE(window().focusWidget(), find("cmdDigit_1"));
 
-        click({"cmdMemory_2", "cmdCancel"});
+        QVERIFY(click({"cmdMemory_2", "cmdCancel"}));
         QCOMPARE(window().focusWidget(), find("cmdDigit_1"));
     }
 };
