@@ -41,7 +41,7 @@ void ConversionWindowModel::open()
     shown_ = true;
 }
 
-void ConversionWindowModel::chooseUnit(std::size_t unit, MenuPlace place)
+void ConversionWindowModel::chooseUnit(std::size_t unit, MenuOrigin place)
 {
     if (unit >= design_.units.size()) return;
     height_ = design_.expandedHeight;
@@ -54,7 +54,7 @@ void ConversionWindowModel::chooseUnit(std::size_t unit, MenuPlace place)
         output_.clear();
     }
     const SourceUnit& source = design_.units[unit];
-    amountLabel_ = place == MenuPlace::Popup ? source.popupAmountText : source.amountText;
+    amountLabel_ = place == MenuOrigin::Popup ? source.popupAmountText : source.amountText;
 }
 
 void ConversionWindowModel::pressKeypad(int index)
