@@ -1,7 +1,9 @@
 #include "memory/running_total.h"
 
+#include "common/messages.h"
 #include "common/numbers.h"
 
+#include <array>
 #include <cmath>
 
 namespace tallimo {
@@ -10,18 +12,9 @@ namespace {
 
 using C = Control;
 
-constexpr int kFirstMemoryKey = 0;
-constexpr int kFirstTotalKey = 4;
-constexpr int kKeysPerSet = 4;
-constexpr int kRecallKey = 6;
-constexpr int kResetKey = 7;
-
-std::string totalIs(std::string_view total)
-{
-    std::string text = " The running total = ";
-    text += total;
-    return text;
-}
+constexpr std::array kMemorySet{C::cmdMemory_0, C::cmdMemory_1, C::cmdMemory_2, C::cmdMemory_3, C::fraMemory};
+constexpr std::array kTotalSet{C::cmdMemory_4, C::cmdMemory_5, C::cmdMemory_6, C::cmdMemory_7, C::fraTotal,
+                               C::pctShift};
 
 }  // namespace
 
@@ -44,12 +37,8 @@ void RunningTotal::change(bool subtract)
         return;
     }
     fields.strNewTotal = numberToText(result);
-    std::string question = " If you continue the Running Total ";
-    question += fields.strRunningTotal;
-    question += subtract ? " will be decremented by " : " will be incremented by ";
-    question += fields.strTotalOperand;
-    question += " creating the new value ";
-    question += fields.strNewTotal;
+    const std::string question =
+        MsgRunningTotalChange(fields.strRunningTotal, subtract, fields.strTotalOperand, fields.strNewTotal);
     if (consents(calculator_.prompter().ask(okCancel(question)))) {
         fields.strRunningTotal = fields.strNewTotal;
         window_.setText(fields.strRunningTotal);
@@ -60,7 +49,7 @@ void RunningTotal::change(bool subtract)
 void RunningTotal::recall()
 {
     const std::string current = total();
-    calculator_.prompter().ask(plain(totalIs(current)));
+    calculator_.prompter().ask(plain(MsgRunningTotalIs(current)));
     if (current != "0") {
         window_.show();
     } else {
@@ -71,12 +60,11 @@ void RunningTotal::recall()
 
 void RunningTotal::reset()
 {
-    const char* question = " If you continue the value in Running Total will be permanently erased.";
-    if (consents(calculator_.prompter().ask(okCancel(question)))) {
+    if (consents(calculator_.prompter().ask(okCancel(MsgEraseRunningTotal())))) {
         calculator_.fields().strRunningTotal = numberToText(0);
         // An open window must not keep offering the erased total for sending.
         window_.setText("0");
-        calculator_.prompter().ask(plain(totalIs("0")));
+        calculator_.prompter().ask(plain(MsgRunningTotalIs("0")));
     }
     enableRecallAndReset(false);
 }
@@ -85,18 +73,15 @@ void RunningTotal::pressShift()
 {
     MainControls& controls = calculator_.controls();
     const bool toTotals = controls.visible(C::fraMemory);
-    for (int i = 0; i < kKeysPerSet; ++i) controls.show(memoryKey(kFirstMemoryKey + i), !toTotals);
-    controls.show(C::fraMemory, !toTotals);
-    for (int i = 0; i < kKeysPerSet; ++i) controls.show(memoryKey(kFirstTotalKey + i), toTotals);
-    controls.show(C::fraTotal, toTotals);
-    controls.show(C::pctShift, toTotals);
+    for (Control c : kMemorySet) controls.show(c, !toTotals);
+    for (Control c : kTotalSet) controls.show(c, toTotals);
     enableRecallAndReset(total() != "0");
 }
 
 void RunningTotal::enableRecallAndReset(bool on)
 {
-    calculator_.controls().enable(memoryKey(kRecallKey), on);
-    calculator_.controls().enable(memoryKey(kResetKey), on);
+    calculator_.controls().enable(controlOf(MemoryKey::TRecall), on);
+    calculator_.controls().enable(controlOf(MemoryKey::TClear), on);
 }
 
 }  // namespace tallimo

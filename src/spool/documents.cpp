@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "spool/document_file.h"
+#include "spool/page_items.h"
 #include "spool/recovery_copy.h"
 
 namespace tallimo {
@@ -14,42 +15,14 @@ using C = Control;
 // is always the one taken.
 constexpr std::int16_t kFreeFileNumber = 1;
 
-constexpr std::string_view kOpenFailed = "User cancelled file open operation";
-constexpr std::string_view kNothingToSave = "There is no file to save";
-
-std::string unsavedPageLong()
-{
-    return std::string(MsgUnsavedPage()) + "Click Cancel to save work or OK to continue.";
-}
-
-std::string tooLarge(const std::string& fileName)
-{
-    return "The file \"" + fileName + "\" is too large to open as a page: a page holds at most " +
-           std::string(kLargestDocumentInWords) + ".";
-}
-
-std::string notSaved(const std::string& fileName, const std::string& reason)
-{
-    return "The page could not be saved to \"" + fileName + "\". " + reason;
-}
+std::string tooLarge(const std::string& fileName) { return MsgPageTooLarge(fileName, kLargestDocumentInWords); }
 
 // What an open page allows besides Style and New, enabled by New.
-constexpr Control kPageItems[] = {
-    C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint, C::PopUpClose, C::mnuCut, C::mnuCopy,
-    C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline,
-    C::mnuColor, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
-
+constexpr auto kPageItems = join(kSaveAndPrintItems, kCloseItems, kPageEditItems);
 // The popup's New on a hidden page: the page's items without Save and Print.
-constexpr Control kFreshPageItems[] = {
-    C::mnuStyle, C::PopUpStyle, C::mnuClose, C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut,
-    C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline, C::mnuColor, C::PopUpBold,
-    C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
-
+constexpr auto kFreshPageItems = join(kStyleItems, kCloseItems, kPageEditItems);
 // Everything an open page allows, Style included: enabled by Open, disabled by Close.
-constexpr Control kAllPageItems[] = {
-    C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
-    C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
-    C::mnuItalic, C::mnuColor, C::mnuUnderline, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+constexpr auto kAllPageItems = join(kStyleItems, kSaveAndPrintItems, kCloseItems, kPageEditItems);
 
 }  // namespace
 
@@ -64,7 +37,7 @@ void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
     spool.setText(text);
     controls.show(C::txtSpool);
     controls.setHeight(WindowHeight::Tall);
-    for (C item : kAllPageItems) controls.enable(item);
+    controls.enable(kAllPageItems);
 }
 
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
@@ -83,10 +56,10 @@ void Documents::newPage(MenuOrigin origin)
         if (recovery_) recovery_->discard();
         controls_.setHeight(WindowHeight::Tall);
         if (fromPopup) {
-            for (C item : kFreshPageItems) controls_.enable(item);
+            controls_.enable(kFreshPageItems);
         } else {
             controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
-            controls_.enableMenuPair(C::mnuClose, C::PopUpClose, true);
+            controls_.enable(kCloseItems);
         }
         return;
     }
@@ -94,7 +67,7 @@ void Documents::newPage(MenuOrigin origin)
     spool_.setText("");
     if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Tall);
-    for (C item : kPageItems) controls_.enable(item);
+    controls_.enable(kPageItems);
     if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
 }
 
@@ -102,11 +75,11 @@ void Documents::open()
 {
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, true);
     if (!spool_.isEmpty() && controls_.visible(C::txtSpool)) {
-        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+        if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
     }
     const auto chosen = ports_.dialogs.chooseFileToOpen(documentDialogSettings());
     if (!chosen) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return;
     }
     fields_.fileName = *chosen;
@@ -124,7 +97,7 @@ std::optional<std::string> Documents::readDocument(const std::string& fileName)
     // reading a device could go on for ever.
     const auto size = ports_.files.size(fileName);
     if (!size) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return std::nullopt;
     }
     if (*size > kLargestDocumentBytes) {
@@ -133,7 +106,7 @@ std::optional<std::string> Documents::readDocument(const std::string& fileName)
     }
     const ReadResult read = ports_.files.read(fileName);
     if (!read.text) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return std::nullopt;
     }
     // The file may have grown since its size was taken; a one-byte code page's text
@@ -150,20 +123,20 @@ void Documents::close()
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, false);
     if (!controls_.visible(C::txtSpool)) return;
     if (!spool_.isEmpty()) {
-        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+        if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
         spool_.setText("");
     }
     controls_.hide(C::txtSpool);
     if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Short);
-    for (C item : kAllPageItems) controls_.disable(item);
+    controls_.disable(kAllPageItems);
     controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
 }
 
 void Documents::save(MenuOrigin origin)
 {
     if (!controls_.visible(C::txtSpool)) {
-        prompter_.ask(plain(kNothingToSave));
+        prompter_.ask(plain(MsgNothingToSave()));
         return;
     }
     const auto chosen = ports_.dialogs.chooseFileToSave(documentDialogSettings());
@@ -173,9 +146,9 @@ void Documents::save(MenuOrigin origin)
     }
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
-    const std::string failure = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
-    if (!failure.empty()) {
-        prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+    const WriteResult result = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
+    if (!result.written) {
+        prompter_.ask(notice(MsgPageNotSaved(fields_.fileName, result.reason)));
         return;
     }
     if (recovery_) recovery_->pageStored(fields_.fileName);

@@ -2,7 +2,6 @@
 // sin and cos; their results, tape lines, failures and the lock after a base.
 
 #include "calculator/trigonometry.h"
-#include "common/messages.h"
 #include "support/scientific_fixture.h"
 
 #include <cmath>
@@ -33,7 +32,7 @@ TEST_P(Scientific, ShowsTheResultWithOneTapeLineOrFailsLeavingBoth)
     ASSERT_EQ(keys(c.key), "");
     const std::string_view key = c.key;
     if (c.result == nullptr) {
-        ASSERT_EQ(prompter.texts(), std::vector<std::string>{std::string(MsgUnknownException())});
+        ASSERT_EQ(prompter.texts(), std::vector<std::string>{"Unknown exception.  Click reset to continue"});
         EXPECT_EQ(output(), typed);
         EXPECT_EQ(input(), typed);
         EXPECT_EQ(spool.text(), tapeBefore);
@@ -128,10 +127,11 @@ TEST_F(ScientificTest, MenuWipeAfterAFailureEnablesTheInputButNotTheOutput)
 TEST_F(ScientificTest, ModeButtonsAndTheModeNameMoveTogether)
 {
     const char* names[] = {"Degree", "Radian", "Gradient"};
+    const Control buttons[] = {C::cmdLevel_0, C::cmdLevel_1, C::cmdLevel_2};
     for (int mode : {1, 2, 0, 2}) {
         ASSERT_EQ(keys(names[mode]), "");
         EXPECT_EQ(calculator.fields().strAngleMode, names[mode]);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(enabled(member(C::cmdLevel_0, i)), i != mode) << names[mode] << i;
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(enabled(buttons[i]), i != mode) << names[mode] << i;
     }
     EXPECT_EQ(keys("Gradient"), "Gradient") << "the chosen mode's button takes no click";
 }
