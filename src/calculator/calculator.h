@@ -19,10 +19,7 @@ namespace tallimo {
 // The window's fields, named as the windows' own code names them.
 struct MainFields {
     std::string strRunningTotal;
-    std::string strTotalOperand;
-    std::string strNewTotal;
     std::string strFileName;
-    std::string strMemoryValue;
     std::int16_t intFileNumber = 0;
     std::array<std::string, 7> strMemory;  // strMemory1 to strMemory7
     std::string strFirstValue;

@@ -32,7 +32,6 @@ void ConversionWindowModel::load()
     targetsEnabled_ = false;
     selection_ = Selection::none();
     amount_ = 0;
-    sentValue_.clear();
 }
 
 void ConversionWindowModel::open()
@@ -141,9 +140,8 @@ void ConversionWindowModel::chooseSend()
         return;
     }
     calculator_.setInput(output_);
-    sentValue_ = calculator_.input();
     calculator_.setOutput(calculator_.input());
-    calculator_.appendToSpool(sentValue_);
+    calculator_.appendToSpool(calculator_.input());
     if (!design_.sendStaysSelected) clear(Selection::Kind::Send);
 }
 

@@ -78,7 +78,6 @@ public:
     Selection selection() const { return selection_; }
 
     double amount() const { return amount_; }
-    const std::string& sentValue() const { return sentValue_; }
 
 private:
     void load();
@@ -107,7 +106,6 @@ private:
     bool targetsEnabled_ = false;
     Selection selection_;
     double amount_ = 0;
-    std::string sentValue_;
 };
 
 }  // namespace tallimo

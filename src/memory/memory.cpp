@@ -18,9 +18,6 @@ void Memory::pressMemory(MemoryKey key)
 {
     calculator_.controls().disable(Control::cmdDeleteMemory);
     calculator_.setOutput(0, calculator_.inputText());
-    MainFields& fields = calculator_.fields();
-    fields.strMemoryValue = normalised(calculator_.output(kCellCount));
-    fields.strTotalOperand = normalised(calculator_.output(0));
     switch (key) {
     case MemoryKey::MPlus: cells_.storePlus(); break;
     case MemoryKey::MMinus: cells_.storeMinus(); break;

@@ -27,7 +27,8 @@ void RunningTotal::change(bool subtract)
     MainFields& fields = calculator_.fields();
     fields.strRunningTotal = normalised(fields.strRunningTotal);
     const double total = readLenient(fields.strRunningTotal);
-    const double operand = readLenient(fields.strTotalOperand);
+    const std::string operandText = normalised(calculator_.output(0));
+    const double operand = readLenient(operandText);
     const double result = subtract ? total - operand : total + operand;
     // A total beyond the double range could only be shown saturated, and every
     // later sum on it would be wrong: refuse it and keep the total.
@@ -36,11 +37,10 @@ void RunningTotal::change(bool subtract)
         enableRecallAndReset(true);
         return;
     }
-    fields.strNewTotal = numberToText(result);
-    const std::string question =
-        MsgRunningTotalChange(fields.strRunningTotal, subtract, fields.strTotalOperand, fields.strNewTotal);
+    const std::string newTotal = numberToText(result);
+    const std::string question = MsgRunningTotalChange(fields.strRunningTotal, subtract, operandText, newTotal);
     if (consents(calculator_.prompter().ask(okCancel(question)))) {
-        fields.strRunningTotal = fields.strNewTotal;
+        fields.strRunningTotal = newTotal;
         window_.setText(fields.strRunningTotal);
     }
     enableRecallAndReset(true);
