@@ -9,8 +9,6 @@
 
 namespace tallimo {
 
-inline constexpr int kClockIntervalMs = 100;
-
 class DisplayOptions {
 public:
     DisplayOptions(MainControls& controls, const Clock& clock) : controls_(controls), clock_(clock) {}

@@ -121,7 +121,7 @@ void ConversionWindow::buildMenus()
         QAction* item = unitMenu->addAction(text(design.units[u].caption));
         item->setObjectName(text(design.units[u].menuItem));
         connect(item, &QAction::triggered, this, [this, u] {
-            model_.chooseUnit(u, MenuPlace::MenuBar);
+            model_.chooseUnit(u, MenuOrigin::MenuBar);
             render();
         });
     }
@@ -139,7 +139,7 @@ void ConversionWindow::buildMenus()
         QAction* item = popupUnits->addAction(text(design.units[unit].caption));
         item->setObjectName(text(design.units[unit].popupItem));
         connect(item, &QAction::triggered, this, [this, unit] {
-            model_.chooseUnit(unit, MenuPlace::Popup);
+            model_.chooseUnit(unit, MenuOrigin::Popup);
             render();
         });
     }

@@ -29,7 +29,6 @@ constexpr int kWidthTwips = 6660;
 constexpr int kDesignedFrameTwips = 705;
 constexpr int kBorderTwips = 120;
 
-constexpr int kClockIntervalMs = 100;
 constexpr int kOutputFontPoints = 12;
 constexpr int kKeyFontPoints = 8;
 
