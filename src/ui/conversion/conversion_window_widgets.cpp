@@ -2,6 +2,7 @@
 
 #include "ui/conversion/conversion_window.h"
 
+#include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -104,9 +105,7 @@ QRadioButton* option(const QString& name, const QString& caption, const QString&
     button->setObjectName(name);
     button->setToolTip(tooltip);
     button->setAutoExclusive(false);
-    // A button fills with its button colour; these take the white window colour.
-    button->setBackgroundRole(QPalette::Window);
-    button->setAutoFillBackground(true);
+    ui::paintWhite(*button);
     return button;
 }
 

@@ -18,7 +18,4 @@ inline constexpr std::array<Companion, 5> kCompanionLoadOrder{Companion::Colour,
 
 using CompanionFactory = std::function<std::unique_ptr<QWidget>(Companion)>;
 
-// A window's or a control's background colour.
-void paintBackground(QWidget& widget, const QColor& colour);
-
 }  // namespace tallimo::ui
