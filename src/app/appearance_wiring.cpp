@@ -14,7 +14,7 @@ void showText(QWidget* box, const std::string& text)
 {
     auto* edit = static_cast<QLineEdit*>(box);
     const QString shown = ui::toQString(text);
-    // Ten ticks a second would otherwise repaint a box whose text changes once.
+    // A box repaints only when its text changes.
     if (edit->text() != shown) edit->setText(shown);
 }
 
@@ -57,10 +57,12 @@ void wireDisplayOptions(ui::MainWindow& window, DisplayOptions& options)
 
     QWidget* dateBox = window.widget(C::txtDate);
     QWidget* timeBox = window.widget(C::txtTime);
-    QObject::connect(&window.clock(), &QTimer::timeout, &window, [o, dateBox, timeBox] {
-        o->tick();
+    QTimer* timer = &window.clock();
+    QObject::connect(timer, &QTimer::timeout, &window, [o, dateBox, timeBox, timer] {
+        const std::chrono::milliseconds next = o->tick();
         showText(dateBox, o->dateText());
         showText(timeBox, o->timeText());
+        timer->start(next);
     });
 }
 
