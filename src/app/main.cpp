@@ -2,6 +2,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,5 +41,7 @@ int main(int argc, char* argv[])
     tallimo::app::Program program;
     program.start();
     program.window().show();
+    // Asked once the window is up and the memory cells are in place.
+    QTimer::singleShot(0, &program.window(), [&program] { program.offerUnsavedTape(); });
     return QApplication::exec();
 }

@@ -41,8 +41,11 @@ Program::Program(std::function<void()> end)
       colourDialog_(&window_),
       documents_(calculator_.controls(), spool_, prompter_, {files_, fileDialogs_, printer_},
                  {calculator_.fields().strFileName, calculator_.fields().intFileNumber}),
+      recovery_(calculator_.controls(), spool_, {files_, recoveryFolder_, recoveryTimer_, prompter_}, startFolder_),
       formatting_(calculator_.controls(), tapeStyle_, fontDialog_, colourDialog_)
 {
+    documents_.keepRecoveryCopy(recovery_);
+    memory_.keepRecoveryCopy(recovery_);
     prompter_.attach(&window_, [this] { window_.render(); });
     ui::wireCalculatorKeys(window_, calculator_);
     ui::wireEditMenu(window_, editMenu_);
@@ -74,6 +77,12 @@ void Program::start()
     window_.render();
 }
 
+void Program::offerUnsavedTape()
+{
+    recovery_.offerLeftCopies();
+    window_.render();
+}
+
 bool Program::closeProgram()
 {
     if (!memory_.closeCalculator()) return false;
@@ -96,6 +105,8 @@ void Program::saveWithoutQuestions()
     for (const FileFailure& failure : memory_.saveOnSessionEnd())
         std::fprintf(stderr, "Tallimo: the memory file %s could not be written: %s\n", failure.path.c_str(),
                      failure.reason.c_str());
+    if (const std::string failure = recovery_.bringUpToDate(); !failure.empty())
+        std::fprintf(stderr, "Tallimo: %s\n", failure.c_str());
 }
 
 void Program::applyScheme()

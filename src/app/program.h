@@ -12,7 +12,9 @@
 #include "memory/memory.h"
 #include "spool/documents.h"
 #include "spool/edit_menu.h"
+#include "spool/recovery_copy.h"
 #include "ui/adapters/qt_clipboard.h"
+#include "ui/adapters/qt_one_shot_timer.h"
 #include "ui/adapters/qt_prompter.h"
 #include "ui/adapters/text_edit_spool.h"
 #include "ui/appearance/system_clock.h"
@@ -20,6 +22,7 @@
 #include "ui/dialogs/qt_file_dialogs.h"
 #include "ui/dialogs/qt_printer.h"
 #include "ui/dialogs/qt_style_dialogs.h"
+#include "ui/files/qt_recovery_folder.h"
 #include "ui/files/qt_text_files.h"
 #include "ui/main/main_window.h"
 #include "ui/main/window_calculator_entry.h"
@@ -48,8 +51,12 @@ public:
     // the window is shown by the caller.
     void start();
 
-    // The process was told to stop (SIGTERM): the memory files are written without
-    // a question, then the program ends.
+    // Once the window shows: offers back a page left unsaved by a run that ended
+    // without its closing question.
+    void offerUnsavedTape();
+
+    // The process was told to stop (SIGTERM): the memory files and the copy of an
+    // unsaved page are written without a question, then the program ends.
     void terminate();
 
     ui::MainWindow& window() { return window_; }
@@ -92,6 +99,9 @@ private:
     ui::QtFontDialog fontDialog_;
     ui::QtColourDialog colourDialog_;
     Documents documents_;
+    ui::QtOneShotTimer recoveryTimer_;
+    QtRecoveryFolder recoveryFolder_;
+    RecoveryCopy recovery_;
     TapeFormatting formatting_;
     TerminationSignal termination_;
 };

@@ -57,7 +57,7 @@ bool contains(const std::string& text, std::string_view part) { return text.find
 
 Calculator::Calculator(Prompter& prompter, Spool& spool) : prompter_(prompter), spool_(spool)
 {
-    spool_.onChange([this] { applySpoolChange(controls_, spool_); });
+    spoolListener_ = spool_.onChange([this] { applySpoolChange(controls_, spool_); });
 }
 
 void Calculator::start()

@@ -39,7 +39,7 @@ class Calculator : public CalculatorEntry {
 public:
     Calculator(Prompter& prompter, Spool& spool);
     // The tape may outlive the calculator: it must not call back into a dead one.
-    ~Calculator() override { spool_.onChange(nullptr); }
+    ~Calculator() override { spool_.stopListening(spoolListener_); }
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
 
@@ -102,6 +102,7 @@ private:
 
     Prompter& prompter_;
     Spool& spool_;
+    std::size_t spoolListener_ = 0;
     MainControls controls_;
     MainFields fields_;
     std::string input_;

@@ -9,6 +9,7 @@ bool Closing::closeCalculator()
     const bool pageHoldsText = calculator_.controls().visible(Control::txtSpool) && !calculator_.spool().isEmpty();
     if (pageHoldsText && !consents(calculator_.prompter().ask(okCancel(MsgUnsavedPage())))) return false;
 
+    if (recovery_) recovery_->discard();
     const std::vector<FileFailure> failures = files_.save();
     if (!failures.empty()) {
         std::string text;

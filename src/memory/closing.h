@@ -4,6 +4,7 @@
 
 #include "calculator/calculator.h"
 #include "memory/memory_files.h"
+#include "spool/recovery_copy.h"
 
 namespace tallimo {
 
@@ -13,16 +14,19 @@ public:
 
     // Asks first when an open page holds text. Returns whether the program is to
     // end; the memory files are written then, and any that could not be are named
-    // in a message.
+    // in a message. The user agreed to lose the page, so its recovery copy goes.
     bool closeCalculator();
 
     // The desktop session is ending or the process was told to stop: the memory
     // files are written without a question or a message.
     std::vector<FileFailure> saveOnSessionEnd() { return files_.save(); }
 
+    void keepRecoveryCopy(RecoveryCopy& copy) { recovery_ = &copy; }
+
 private:
     Calculator& calculator_;
     MemoryFiles& files_;
+    RecoveryCopy* recovery_ = nullptr;
 };
 
 }  // namespace tallimo

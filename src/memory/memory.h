@@ -35,6 +35,7 @@ public:
     void restore() { files_.restore(); }
     bool closeCalculator() { return closing_.closeCalculator(); }
     std::vector<FileFailure> saveOnSessionEnd() { return closing_.saveOnSessionEnd(); }
+    void keepRecoveryCopy(RecoveryCopy& copy) { closing_.keepRecoveryCopy(copy); }
 
     RunningTotalWindow& totalWindow() { return window_; }
     const std::string& runningTotal() const { return total_.total(); }

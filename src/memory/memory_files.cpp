@@ -23,7 +23,9 @@ void MemoryFiles::restore()
     for (int k = 1; k <= kCellCount; ++k) {
         calculator_.fields().strFileName = pathOf(k);
         const ReadResult read = files_.read(calculator_.fields().strFileName);
-        if (!read.text) return;
+        // One lost file must not cost the other cells their values: the next close
+        // would write them back empty.
+        if (!read.text) continue;
         std::string text = *read.text;
         // The line end closes the file; it is not part of the cell, so a run that
         // changes nothing writes back the same bytes.

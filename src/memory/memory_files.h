@@ -23,8 +23,8 @@ public:
     {
     }
 
-    // Fills the cells from their files in order; the first file that cannot be
-    // read ends the restore quietly, leaving it and the later cells as they are.
+    // Fills each cell from its own file; a file that is missing or cannot be read
+    // leaves its own cell as it is and the others are restored all the same.
     void restore();
 
     // Writes all seven files, each whole or not at all, and returns those that

@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "spool/document_file.h"
+#include "spool/recovery_copy.h"
 
 namespace tallimo {
 
@@ -57,6 +58,15 @@ FileDialogSettings documentDialogSettings()
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
 }
 
+void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
+{
+    controls.enableMenuPair(C::mnuResults, C::PopUpResults, true);
+    spool.setText(text);
+    controls.show(C::txtSpool);
+    controls.setHeight(WindowHeight::Tall);
+    for (C item : kAllPageItems) controls.enable(item);
+}
+
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
     : controls_(controls), spool_(spool), prompter_(prompter), ports_(ports), fields_(fields)
 {
@@ -70,6 +80,7 @@ void Documents::newPage(MenuOrigin origin)
         // Text appended while no page was open is not a page's work: it goes unasked.
         controls_.show(C::txtSpool);
         spool_.setText("");
+        if (recovery_) recovery_->discard();
         controls_.setHeight(WindowHeight::Tall);
         if (fromPopup) {
             for (C item : kFreshPageItems) controls_.enable(item);
@@ -81,6 +92,7 @@ void Documents::newPage(MenuOrigin origin)
     }
     if (!consents(prompter_.ask(okCancel(MsgUnsavedPage())))) return;
     spool_.setText("");
+    if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Tall);
     for (C item : kPageItems) controls_.enable(item);
     if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
@@ -101,10 +113,8 @@ void Documents::open()
     fields_.fileNumber = kFreeFileNumber;
     const auto text = readDocument(fields_.fileName);
     if (!text) return;
-    spool_.setText(*text);
-    controls_.show(C::txtSpool);
-    controls_.setHeight(WindowHeight::Tall);
-    for (C item : kAllPageItems) controls_.enable(item);
+    showOpenedPage(controls_, spool_, *text);
+    if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
 // The file's text for the tape, or nothing after telling the user why not.
@@ -144,6 +154,7 @@ void Documents::close()
         spool_.setText("");
     }
     controls_.hide(C::txtSpool);
+    if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Short);
     for (C item : kAllPageItems) controls_.disable(item);
     controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
@@ -163,7 +174,11 @@ void Documents::save(MenuOrigin origin)
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
     const std::string failure = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
-    if (!failure.empty()) prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+    if (!failure.empty()) {
+        prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+        return;
+    }
+    if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
 void Documents::print()

@@ -15,8 +15,14 @@
 
 namespace tallimo {
 
+class RecoveryCopy;
+
 // The filter of the open and save dialogs, with the tmo entry shown first.
 FileDialogSettings documentDialogSettings();
+
+// Shows `text` on the page as Open does: the page in view on the tall window, with
+// the Results items and every page item enabled.
+void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text);
 
 class Documents {
 public:
@@ -41,6 +47,10 @@ public:
     void save(MenuOrigin origin);
     void print();
 
+    // The copy that keeps the unsaved page safe from a crash learns from here when
+    // the page is saved, replaced or closed.
+    void keepRecoveryCopy(RecoveryCopy& copy) { recovery_ = &copy; }
+
 private:
     std::optional<std::string> readDocument(const std::string& fileName);
 
@@ -49,6 +59,7 @@ private:
     Prompter& prompter_;
     Ports ports_;
     Fields fields_;
+    RecoveryCopy* recovery_ = nullptr;
 };
 
 }  // namespace tallimo

@@ -3,9 +3,11 @@
 // it and style it); the core only appends, trims and reads through this port. Texts
 // are UTF-8; a "character" is one Unicode character.
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tallimo {
 
@@ -23,17 +25,24 @@ public:
     virtual std::string selectedText() const = 0;
     virtual void replaceSelection(std::string_view text) = 0;
 
-    // Called after every change of the text, whoever made it.
-    void onChange(std::function<void()> listener) { listener_ = std::move(listener); }
+    // `listener` runs after every change of the text, whoever made it, until it is
+    // removed with the number returned here.
+    std::size_t onChange(std::function<void()> listener)
+    {
+        listeners_.push_back(std::move(listener));
+        return listeners_.size() - 1;
+    }
+    void stopListening(std::size_t listener) { listeners_.at(listener) = nullptr; }
 
 protected:
     void changed()
     {
-        if (listener_) listener_();
+        for (const auto& listener : listeners_)
+            if (listener) listener();
     }
 
 private:
-    std::function<void()> listener_;
+    std::vector<std::function<void()>> listeners_;
 };
 
 }  // namespace tallimo

@@ -27,12 +27,19 @@ TEST_F(MemoryFiles, AFirstRunStartsEmptyAndTheCloseWritesSevenFilesInTheStartFol
     EXPECT_EQ(files.files, expected);
 }
 
-TEST_F(MemoryFiles, RestoreStopsAtTheFirstMissingFile)
+TEST_F(MemoryFiles, AMissingOrUnreadableFileEmptiesOnlyItsOwnCellAndTheCloseKeepsTheOthers)
 {
     putFiles({"1\r\n", "2\r\n", "3\r\n", "4\r\n", "5\r\n", "6\r\n", "7\r\n"});
     files.files.erase(path(3));
+    files.unreadable.insert(path(6));
     memory.restore();
-    EXPECT_EQ(cells(), "1|2");
+    EXPECT_EQ(cells(), "1|2||4|5||7");
+    EXPECT_TRUE(prompter.asked.empty());
+
+    files.unreadable.clear();
+    EXPECT_TRUE(memory.closeCalculator());
+    const std::vector<std::string> expected = {"1\r\n", "2\r\n", "\r\n", "4\r\n", "5\r\n", "\r\n", "7\r\n"};
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(files.files[path(k)], expected[k - 1]) << "memory" << k;
 }
 
 TEST_F(MemoryFiles, AStartAndCloseThatChangeNothingRewriteTheSameBytes)

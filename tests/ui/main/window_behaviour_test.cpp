@@ -9,6 +9,7 @@
 #include "ui/adapters/qt_prompter.h"
 #include "ui/adapters/text_edit_spool.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
@@ -40,6 +41,7 @@ class WindowBehaviourTest : public WindowTest {
 
     QString tape() { return find<QTextEdit>("txtSpool")->toPlainText(); }
     QString memoryFile(int cell) const { return folder() + QStringLiteral("/memory%1.tmo").arg(cell); }
+    QString copyFile() const { return folder() + "/unsaved-tape-1.tmo"; }
 
 private slots:
     void aCalculationShowsInBothBoxesAndOnTheTape()
@@ -244,6 +246,20 @@ private slots:
         QVERIFY(find("cmdMemory_2")->isEnabled());
     }
 
+    void aMissingMemoryFileCostsOnlyItsOwnCell()
+    {
+        for (int k = 1; k <= 7; ++k) {
+            QFile file(memoryFile(k));
+            QVERIFY(k == 3 || (file.open(QIODevice::WriteOnly) && file.write(QByteArray::number(k * 11) + "\r\n") > 0));
+        }
+        restart();
+        for (int k = 1; k <= 7; ++k)
+            QCOMPARE(text(find(qPrintable(QString("txtOutput_%1").arg(k)))), k == 3 ? "" : QString::number(k * 11));
+        click({"cmdDestroy"});
+        QCOMPARE(contents(memoryFile(3)), "\r\n");
+        for (int k : {1, 2, 4, 5, 6, 7}) QCOMPARE(contents(memoryFile(k)), QByteArray::number(k * 11) + "\r\n");
+    }
+
     void theCloseBoxAsksAboutAnOpenPageWithText()
     {
         trigger({"mnuNew"});
@@ -259,6 +275,50 @@ private slots:
         expectBox([](QMessageBox& box) { answer(box, QMessageBox::Ok); });
         window().close();
         QVERIFY(!window().isVisible() && timesEnded() == 1 && QFile::exists(memoryFile(1)));
+    }
+
+    void aStopRequestKeepsTheUnsavedPageForTheNextStart()
+    {
+        trigger({"mnuNew"});
+        click({"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"});
+        std::raise(SIGTERM);
+        QTRY_COMPARE(timesEnded(), 1);
+        QCOMPARE(contents(copyFile()), "12 + 3 = 15#\n\r\n");  // at once, not two seconds later
+
+        expectBox([](QMessageBox& box) {
+            QCOMPARE(box.windowTitle(), "Tallimo");
+            QCOMPARE(box.icon(), QMessageBox::Warning);
+            QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            QVERIFY2(box.text().contains("1 line, last written ") && box.text().contains("\"12 + 3 = 15#\""),
+                     qPrintable(box.text()));
+            answer(box, QMessageBox::Yes);
+        });
+        restart();
+        QCOMPARE(tape(), "12 + 3 = 15#\n");
+        QVERIFY(find("txtSpool")->isVisible() && QFile::exists(copyFile()));
+        QVERIFY(window().findChild<QAction*>("mnuSave")->isEnabled());
+        QCOMPARE(calculator().controls().height(), WindowHeight::Tall);
+
+        std::raise(SIGTERM);
+        QTRY_COMPARE(timesEnded(), 1);
+        expectBox([](QMessageBox& box) { answer(box, QMessageBox::No); });
+        restart();
+        QVERIFY(!find("txtSpool")->isVisible());
+        QCOMPARE(tape(), "");
+        QVERIFY(!QFile::exists(copyFile()));
+    }
+
+    void aCloseConfirmedWithOkLeavesNothingToOffer()
+    {
+        trigger({"mnuNew"});
+        click({"cmdDigit_4"});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copyFile()), 5000);  // the copy follows within two seconds
+        expectBox([](QMessageBox& box) { answer(box, QMessageBox::Ok); });
+        click({"cmdDestroy"});
+        QCOMPARE(timesEnded(), 1);
+        QVERIFY(!QFile::exists(copyFile()));
+        restart();  // a box now would fail the test
+        QVERIFY(!find("txtSpool")->isVisible());
     }
 
     void aRequestToStopWritesTheCellsWithoutAQuestion()

@@ -27,6 +27,7 @@ void WindowTest::startProgram()
     program_->start();
     program_->window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&program_->window()));
+    program_->offerUnsavedTape();
 }
 
 void WindowTest::restart()

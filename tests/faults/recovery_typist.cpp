@@ -1,0 +1,81 @@
+// One run of a program with an open page, until it is killed:
+//   recovery_typist FOLDER SEED
+// Starting, it answers Yes when asked to restore an unsaved tape, writes the page it
+// got to FOLDER/restored.txt and prints "asked N" (the questions it was asked). Then
+// it opens FOLDER/start.tmo as the page, prints "typing" and types the seed's keys.
+// The copy of the page is written after every key (the timer's wait is left out),
+// so that kills land inside writes.
+
+#include "calculator/calculator.h"
+#include "faults/typing.h"
+#include "spool/documents.h"
+#include "spool/in_memory_spool.h"
+#include "spool/recovery_copy.h"
+#include "support/document_fakes.h"
+#include "support/keys.h"
+#include "support/recovery_fakes.h"
+#include "ui/files/qt_recovery_folder.h"
+#include "ui/files/qt_text_files.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using namespace tallimo;
+
+class CountingPrompter : public Prompter {
+public:
+    Answer ask(const Message& message) override
+    {
+        ++asked;
+        if (message.text.starts_with("The open page could not be copied")) copyFailed = true;
+        return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    int asked = 0;
+    bool copyFailed = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    if (argc != 3) return 2;
+    const std::string folder = argv[1];
+
+    QtTextFiles files;
+    QtRecoveryFolder recoveryFolder;
+    testing::ManualTimer timer;
+    CountingPrompter prompter;
+    InMemorySpool spool;
+    Calculator calculator(prompter, spool);
+    calculator.start();
+    testing::QueuedFileDialogs dialogs;
+    testing::RecordingPrinter printer;
+    Documents documents(calculator.controls(), spool, prompter, {files, dialogs, printer},
+                        {calculator.fields().strFileName, calculator.fields().intFileNumber});
+    RecoveryCopy copy(calculator.controls(), spool, {files, recoveryFolder, timer, prompter}, folder);
+    documents.keepRecoveryCopy(copy);
+
+    copy.offerLeftCopies();
+    if (calculator.controls().visible(Control::txtSpool))
+        std::ofstream(folder + "/restored.txt", std::ios::binary) << spool.text();
+    std::printf("asked %d\n", prompter.asked);
+    std::fflush(stdout);
+
+    dialogs.names = {folder + "/start.tmo"};
+    documents.open();  // replaces a restored page, with its consent
+    std::printf("typing\n");
+    std::fflush(stdout);
+    const auto keys = testing::calculatorKeys();
+    testing::Typing typing(static_cast<unsigned>(std::stoul(argv[2])));
+    for (;;) {
+        testing::press(calculator, typing.nextKey(), keys);
+        if (timer.waiting) timer.goOff();
+        if (prompter.copyFailed) return 1;
+    }
+}
