@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/wiring.h"
+#include "common/messages.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/main/calculator_keys.h"
@@ -103,8 +104,7 @@ void Program::saveWithoutQuestions()
     // No one is there to answer a message box; the terminal or the session's log
     // is the one place left to say that a cell was lost.
     for (const FileFailure& failure : memory_.saveOnSessionEnd())
-        std::fprintf(stderr, "Tallimo: the memory file %s could not be written: %s\n", failure.path.c_str(),
-                     failure.reason.c_str());
+        std::fprintf(stderr, "Tallimo: %s\n", MsgMemoryFileNotWritten(failure.path, failure.reason).c_str());
     if (const std::string failure = recovery_.bringUpToDate(); !failure.empty())
         std::fprintf(stderr, "Tallimo: %s\n", failure.c_str());
 }

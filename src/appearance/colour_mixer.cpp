@@ -1,5 +1,6 @@
 #include "appearance/colour_mixer.h"
 
+#include "common/messages.h"
 #include "common/numbers.h"
 
 #include <algorithm>
@@ -7,9 +8,6 @@
 namespace tallimo {
 
 namespace {
-
-constexpr std::string_view kCloseQuestion = "If you close the program all current values will be lost";
-constexpr std::string_view kExitQuestion = "If you close the program all current values will be lost.";
 
 std::uint8_t component(int value) { return static_cast<std::uint8_t>(value); }
 
@@ -45,7 +43,7 @@ Colour ColourMixer::nameLabelBackground(Component c) const
 
 bool ColourMixer::requestClose()
 {
-    const bool yes = consents(prompter_.ask(yesNo(kCloseQuestion, Answer::Yes)));
+    const bool yes = consents(prompter_.ask(yesNo(MsgValuesLostOnClose(), Answer::Yes)));
     if (releaseColourItems_) releaseColourItems_();
     if (yes) open_ = false;
     return yes;
@@ -53,7 +51,7 @@ bool ColourMixer::requestClose()
 
 bool ColourMixer::exit()
 {
-    const bool yes = consents(prompter_.ask(yesNo(kExitQuestion, Answer::Yes)));
+    const bool yes = consents(prompter_.ask(yesNo(MsgValuesLostOnExit(), Answer::Yes)));
     const bool closing = yes && requestClose();
     if (releaseColourItems_) releaseColourItems_();
     return closing;

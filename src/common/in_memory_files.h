@@ -1,6 +1,7 @@
 #pragma once
 // Files held in a map, for tests and fuzzing; a path can be told to fail.
 
+#include "common/messages.h"
 #include "common/text_files.h"
 
 #include <map>
@@ -13,14 +14,14 @@ public:
     ReadResult read(const std::string& path) override
     {
         const auto it = files.find(path);
-        if (it == files.end() || unreadable.count(path)) return {std::nullopt, "The file cannot be read."};
+        if (it == files.end() || unreadable.count(path)) return {std::nullopt, std::string(MsgFileCannotBeRead())};
         return {it->second, ""};
     }
-    std::string write(const std::string& path, std::string_view text) override
+    WriteResult write(const std::string& path, std::string_view text) override
     {
-        if (unwritable.count(path)) return "The disk is full.";
+        if (unwritable.count(path)) return WriteResult::failure(MsgTextNotAllWritten());
         files[path] = std::string(text);
-        return "";
+        return WriteResult::success();
     }
     std::optional<std::uintmax_t> size(const std::string& path) override
     {

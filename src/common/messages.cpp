@@ -30,6 +30,88 @@ std::string_view MsgResetWarning()
 }
 std::string_view MsgNoDeletion() { return "No value selected for deletion"; }
 
+std::string_view MsgOverflow() { return "Overflow exception"; }
+std::string_view MsgConversionReset() { return "This will reset the calculator removing existing values"; }
+std::string_view MsgValuesLostOnClose() { return "If you close the program all current values will be lost"; }
+std::string_view MsgValuesLostOnExit() { return "If you close the program all current values will be lost."; }
+
+// ---- memory cells and running total ----
+
+std::string_view MsgPositiveIntoMemoryMinus()
+{
+    return "You are attempting to place a posotive value into memory Minus";
+}
+std::string_view MsgNegativeIntoMemoryPlus()
+{
+    return "You are attempting to place a negative value into memory Plus";
+}
+std::string MsgMemoryFull(std::string_view oldestValue)
+{
+    return "Adding another value will remove the memory  " + std::string(oldestValue) +
+           ". Alternatively press cancel then MR to delete a different memory cell.";
+}
+std::string_view MsgMemoryEmpty() { return "The memory is empty"; }
+std::string_view MsgEraseAllMemory()
+{
+    return " If you continue the all values in memory will be permanently erased.  Alternatively click MR to "
+           "remove individual values.";
+}
+std::string MsgEraseMemoryValue(std::string_view value)
+{
+    return "If you continue the value " + std::string(value) + " will be erased permanently";
+}
+std::string MsgRunningTotalIs(std::string_view total) { return " The running total = " + std::string(total); }
+std::string MsgRunningTotalChange(std::string_view total, bool decrement, std::string_view operand,
+                                  std::string_view newTotal)
+{
+    return " If you continue the Running Total " + std::string(total) +
+           (decrement ? " will be decremented by " : " will be incremented by ") + std::string(operand) +
+           " creating the new value " + std::string(newTotal);
+}
+std::string_view MsgEraseRunningTotal()
+{
+    return " If you continue the value in Running Total will be permanently erased.";
+}
+std::string MsgMemoryFileNotWritten(std::string_view path, std::string_view reason)
+{
+    return "The memory file " + std::string(path) + " could not be written: " + std::string(reason);
+}
+
+// ---- tape documents ----
+
+std::string_view MsgOpenCancelled() { return "User cancelled file open operation"; }
+std::string_view MsgNothingToSave() { return "There is no file to save"; }
+std::string MsgUnsavedPageCancelToSave()
+{
+    return std::string(MsgUnsavedPage()) + "Click Cancel to save work or OK to continue.";
+}
+std::string MsgPageTooLarge(std::string_view fileName, std::string_view largestInWords)
+{
+    return "The file \"" + std::string(fileName) + "\" is too large to open as a page: a page holds at most " +
+           std::string(largestInWords) + ".";
+}
+std::string MsgPageNotSaved(std::string_view fileName, std::string_view reason)
+{
+    return "The page could not be saved to \"" + std::string(fileName) + "\". " + std::string(reason);
+}
+
+// ---- why a file could not be read or written ----
+
+std::string_view MsgFileIsAFolder() { return "This is a folder, not a file."; }
+std::string_view MsgFileCannotBeOpened() { return "The file cannot be opened."; }
+std::string_view MsgFileCannotBeRead() { return "The file cannot be read."; }
+std::string_view MsgCodePageCannotStore()
+{
+    return "The text holds characters that the system's code page cannot store.";
+}
+std::string_view MsgNotAnOrdinaryFile() { return "This is not an ordinary file, so it is not replaced."; }
+std::string_view MsgFileCannotBeCreated() { return "The file cannot be created."; }
+std::string_view MsgTextNotAllWritten() { return "Not all of the text could be written."; }
+std::string_view MsgFileNotCompleted() { return "The file could not be completed."; }
+std::string_view MsgTooManyUnsavedTapes() { return "The folder holds too many unsaved tapes."; }
+std::string_view MsgFolderNotWritable() { return "The folder cannot be written to."; }
+std::string_view MsgLockFileNotMade() { return "The copy's lock file cannot be made."; }
+
 std::string MsgRestoreUnsavedTape(std::size_t lines, std::string_view lastWritten, std::string_view lastLine)
 {
     std::string text = "Tallimo kept a copy of a page that was not saved when it last ended unexpectedly: " +

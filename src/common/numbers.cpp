@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <system_error>
 
@@ -66,86 +67,75 @@ double convert(const std::string& canonical)
     return value;
 }
 
-// Scans the number form shared by lenient reading and the numeric test. Characters
-// for which `skip` is true are passed over; scanning stops at the first other one.
-// Returns the canonical text (empty when there are no digits) and where it stopped.
-template <typename Skip>
-std::string scanNumber(std::string_view text, std::size_t& pos, Skip skip)
+// The two forms of a number. Both have digits with at most one point and an
+// optional exponent whose marker counts only when digits follow it (so "5E+" is the
+// number 5 followed by other characters). Lenient: "+" or "-" may lead, and E or D
+// in either case marks the exponent. Strict, as the keys build a number: only "-"
+// leads, and only E or e marks the exponent.
+enum class Form { Lenient, Strict };
+
+struct Scanned {
+    std::string canonical;  // "[-]digits[.digits][e[+-]digits]"; empty when there are no digits
+    std::size_t end = 0;    // where the number ends in the text
+};
+
+Scanned scanNumber(std::string_view text, Form form)
 {
-    auto next = [&]() -> char {
-        while (pos < text.size() && skip(text[pos])) ++pos;
-        return pos < text.size() ? text[pos] : '\0';
-    };
+    const bool lenient = form == Form::Lenient;
+    std::size_t pos = 0;
+    auto at = [&] { return pos < text.size() ? text[pos] : '\0'; };
     std::string out;
-    char c = next();
-    if (c == '-' || c == '+') {
-        if (c == '-') out += '-';
+    if (at() == '-' || (lenient && at() == '+')) {
+        if (at() == '-') out += '-';
         ++pos;
-        c = next();
     }
+    const std::size_t mantissa = pos;
     bool digits = false;
     bool point = false;
-    std::string mantissa;
-    while (true) {
-        if (isDigit(c)) {
-            mantissa += c;
-            digits = true;
-        } else if (c == '.' && !point) {
-            mantissa += '.';
-            point = true;
-        } else {
-            break;
-        }
-        ++pos;
-        c = next();
+    for (; isDigit(at()) || (at() == '.' && !point); ++pos) {
+        digits = digits || isDigit(at());
+        point = point || at() == '.';
     }
     if (!digits) return {};
-    if (mantissa.front() == '.') mantissa.insert(mantissa.begin(), '0');
-    out += mantissa;
-    if (isExponentLetter(c)) {
-        std::size_t look = pos + 1;
-        std::size_t save = pos;
-        pos = look;
-        char s = next();
-        std::string exponent;
-        if (s == '-' || s == '+') {
-            if (s == '-') exponent += '-';
-            ++pos;
-            s = next();
-        }
-        bool expDigits = false;
-        while (isDigit(s)) {
-            exponent += s;
-            expDigits = true;
-            ++pos;
-            s = next();
-        }
-        if (expDigits) {
+    if (text[mantissa] == '.') out += '0';
+    out.append(text, mantissa, pos - mantissa);
+
+    const char marker = at();
+    if (lenient ? isExponentLetter(marker) : (marker == 'E' || marker == 'e')) {
+        std::size_t end = pos + 1;
+        if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
+        const std::size_t exponentDigits = end;
+        while (end < text.size() && isDigit(text[end])) ++end;
+        if (end > exponentDigits) {
             out += 'e';
-            out += exponent;
-        } else {
-            pos = save;  // "5E+" reads as 5: the dangling marker is not part of the number
+            out.append(text, pos + 1, end - pos - 1);
+            pos = end;
         }
     }
-    return out;
+    return {out, pos};
+}
+
+// The canonical text of `body` when the whole of it is one number in `form`.
+std::optional<std::string> wholeNumber(std::string_view body, Form form)
+{
+    Scanned number = scanNumber(body, form);
+    if (number.canonical.empty() || number.end != body.size()) return std::nullopt;
+    return std::move(number.canonical);
 }
 
 }  // namespace
 
 double readLenient(std::string_view text)
 {
-    std::size_t pos = 0;
-    const std::string canonical = scanNumber(text, pos, isSkippedInside);
-    return canonical.empty() ? 0.0 : convert(canonical);
+    // Blanks, tabs and line feeds count nowhere, not even inside the number.
+    std::string kept;
+    kept.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept), [](char c) { return !isSkippedInside(c); });
+    const Scanned number = scanNumber(kept, Form::Lenient);
+    return number.canonical.empty() ? 0.0 : convert(number.canonical);
 }
 
-bool isNumeric(std::string_view text)
-{
-    const std::string_view body = trimmed(text);
-    std::size_t pos = 0;
-    const std::string canonical = scanNumber(body, pos, [](char) { return false; });
-    return !canonical.empty() && pos == body.size();
-}
+bool isNumeric(std::string_view text) { return wholeNumber(trimmed(text), Form::Lenient).has_value(); }
 
 std::optional<double> readStrict(std::string_view text)
 {
@@ -154,27 +144,9 @@ std::optional<double> readStrict(std::string_view text)
     std::string_view body = text;
     while (!body.empty() && isSkippedInside(body.front())) body.remove_prefix(1);
     while (!body.empty() && isBlankAround(body.back())) body.remove_suffix(1);
-    std::size_t pos = 0;
-    std::string canonical;
-    if (pos < body.size() && body[pos] == '-') canonical += body[pos++];
-    bool digits = false;
-    while (pos < body.size() && isDigit(body[pos])) { canonical += body[pos++]; digits = true; }
-    if (pos < body.size() && body[pos] == '.') {
-        if (!digits) canonical += '0';
-        canonical += body[pos++];
-        while (pos < body.size() && isDigit(body[pos])) { canonical += body[pos++]; digits = true; }
-    }
-    if (!digits) return std::nullopt;
-    if (pos < body.size() && (body[pos] == 'E' || body[pos] == 'e')) {
-        canonical += 'e';
-        ++pos;
-        if (pos < body.size() && (body[pos] == '+' || body[pos] == '-')) canonical += body[pos++];
-        bool expDigits = false;
-        while (pos < body.size() && isDigit(body[pos])) { canonical += body[pos++]; expDigits = true; }
-        if (!expDigits) return std::nullopt;
-    }
-    if (pos != body.size()) return std::nullopt;
-    const double value = convert(canonical);
+    const auto canonical = wholeNumber(body, Form::Strict);
+    if (!canonical) return std::nullopt;
+    const double value = convert(*canonical);
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

@@ -16,12 +16,21 @@ struct ReadResult {
     std::string error;                // why, in words for the user
 };
 
+// What became of a write: the file was written whole, or it was not and the old
+// file stands as it was.
+struct [[nodiscard]] WriteResult {
+    bool written = true;
+    std::string reason;  // why it was not written, in words for the user
+
+    static WriteResult success() { return {}; }
+    static WriteResult failure(std::string_view why) { return {false, std::string(why)}; }
+};
+
 class TextFiles {
 public:
     virtual ~TextFiles() = default;
     virtual ReadResult read(const std::string& path) = 0;
-    // Empty on success, else why the file could not be written.
-    virtual std::string write(const std::string& path, std::string_view text) = 0;
+    virtual WriteResult write(const std::string& path, std::string_view text) = 0;
     // Size in bytes, nothing when the file does not exist or cannot be examined.
     virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
 };

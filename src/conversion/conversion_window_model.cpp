@@ -8,15 +8,6 @@
 
 namespace tallimo {
 
-namespace {
-
-constexpr std::string_view kResetQuestion = "This will reset the calculator removing existing values";
-constexpr std::string_view kClosingQuestion = "If you close the program all current values will be lost";
-// The calculator's own wording for a result beyond the double range.
-constexpr std::string_view kOverflow = "Overflow exception";
-
-}  // namespace
-
 ConversionWindowModel::ConversionWindowModel(ConversionKind kind, CalculatorEntry& calculator,
                                              Prompter& prompter)
     : design_(designOf(kind)), calculator_(calculator), prompter_(prompter)
@@ -120,7 +111,7 @@ void ConversionWindowModel::chooseTarget(int index)
     // A keypad amount of some 310 digits, or a large amount times a large factor,
     // leaves the double range; the box shows nothing rather than a wrong number.
     if (!std::isfinite(amount_) || !std::isfinite(result)) {
-        prompter_.ask(notice(kOverflow));
+        prompter_.ask(notice(MsgOverflow()));
         output_.clear();
         return;
     }
@@ -130,7 +121,7 @@ void ConversionWindowModel::chooseTarget(int index)
 void ConversionWindowModel::chooseReset()
 {
     if (!select(Selection::reset())) return;
-    if (!consents(prompter_.ask(yesNo(kResetQuestion, Answer::No)))) return;
+    if (!consents(prompter_.ask(yesNo(MsgConversionReset(), Answer::No)))) return;
     setInput("");
     output_.clear();
     clear(Selection::Kind::Reset);
@@ -166,7 +157,7 @@ bool ConversionWindowModel::closingCheck()
 {
     bool mayClose = true;
     if (bothBoxesFilled())
-        mayClose = consents(prompter_.ask(yesNo(kClosingQuestion, design_.closingDefault)));
+        mayClose = consents(prompter_.ask(yesNo(MsgValuesLostOnClose(), design_.closingDefault)));
     calculator_.enableConversionEntries(design_.kind);
     return mayClose;
 }
@@ -184,7 +175,7 @@ ExitOutcome ConversionWindowModel::requestExit()
     ExitOutcome outcome = ExitOutcome::Stays;
     if (!bothBoxesFilled()) {
         if (requestClose()) outcome = ExitOutcome::Closed;
-    } else if (consents(prompter_.ask(yesNo(kClosingQuestion, design_.closingDefault)))) {
+    } else if (consents(prompter_.ask(yesNo(MsgValuesLostOnClose(), design_.closingDefault)))) {
         if (design_.exitHides) {
             shown_ = false;
             outcome = ExitOutcome::Hidden;

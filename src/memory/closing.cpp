@@ -15,7 +15,7 @@ bool Closing::closeCalculator()
         std::string text;
         for (const FileFailure& failure : failures) {
             if (!text.empty()) text += "\n";
-            text += "The memory file " + failure.path + " could not be written: " + failure.reason;
+            text += MsgMemoryFileNotWritten(failure.path, failure.reason);
         }
         calculator_.prompter().ask(notice(text));
     }

@@ -29,8 +29,7 @@ void MemoryCells::store(bool negative)
 {
     const std::string value = calculator_.output(0);
     if (startsNegative(value) != negative) {
-        const char* question = negative ? "You are attempting to place a posotive value into memory Minus"
-                                        : "You are attempting to place a negative value into memory Plus";
+        const std::string_view question = negative ? MsgPositiveIntoMemoryMinus() : MsgNegativeIntoMemoryPlus();
         if (!consents(calculator_.prompter().ask(okCancel(question)))) return;
         calculator_.setOutput(0, negative ? "-" + value : value.substr(1));
     }
@@ -47,9 +46,7 @@ void MemoryCells::place(const std::string& text)
             return;
         }
     }
-    const std::string question = "Adding another value will remove the memory  " +
-                                 calculator_.fields().strMemoryValue +
-                                 ". Alternatively press cancel then MR to delete a different memory cell.";
+    const std::string question = MsgMemoryFull(calculator_.fields().strMemoryValue);
     if (!consents(calculator_.prompter().ask(okCancel(question)))) return;
     for (int k = kCellCount; k >= 2; --k) calculator_.setOutput(k, calculator_.output(k - 1));
     calculator_.setOutput(1, text);
@@ -58,7 +55,7 @@ void MemoryCells::place(const std::string& text)
 void MemoryCells::recall()
 {
     if (!anyOccupied()) {
-        calculator_.prompter().ask(notice("The memory is empty"));
+        calculator_.prompter().ask(notice(MsgMemoryEmpty()));
         return;
     }
     MainControls& controls = calculator_.controls();
@@ -75,10 +72,7 @@ void MemoryCells::recall()
 
 void MemoryCells::clearAll()
 {
-    const char* question =
-        " If you continue the all values in memory will be permanently erased.  Alternatively click MR to remove "
-        "individual values.";
-    if (!consents(calculator_.prompter().ask(okCancel(question)))) return;
+    if (!consents(calculator_.prompter().ask(okCancel(MsgEraseAllMemory())))) return;
     calculator_.controls().hide(C::cmdCancel);
     for (int k = 1; k <= kCellCount; ++k) calculator_.setOutput(k, "");
     hidePanel();
@@ -124,9 +118,7 @@ void MemoryCells::deleteChecked()
     if (!anyChecked) prompter.ask(notice(MsgNoDeletion()));
     for (int i = 0; i < kCellCount; ++i) {
         if (!controls.checked(deleteBox(i))) continue;
-        const std::string question =
-            "If you continue the value " + values[static_cast<std::size_t>(i)] + " will be erased permanently";
-        if (consents(prompter.ask(okCancel(question)))) {
+        if (consents(prompter.ask(okCancel(MsgEraseMemoryValue(values[static_cast<std::size_t>(i)]))))) {
             calculator_.setOutput(i + 1, "");
         } else {
             prompter.ask(notice(MsgNoDeletion()));

@@ -40,8 +40,8 @@ std::vector<FileFailure> MemoryFiles::save()
     for (int k = 1; k <= kCellCount; ++k) {
         calculator_.fields().strFileName = pathOf(k);
         const std::string& path = calculator_.fields().strFileName;
-        std::string error = files_.write(path, calculator_.output(k) + std::string(kLineEnd));
-        if (!error.empty()) failures.push_back({path, std::move(error)});
+        WriteResult result = files_.write(path, calculator_.output(k) + std::string(kLineEnd));
+        if (!result.written) failures.push_back({path, std::move(result.reason)});
     }
     return failures;
 }

@@ -1,5 +1,6 @@
 #include "memory/running_total.h"
 
+#include "common/messages.h"
 #include "common/numbers.h"
 
 #include <cmath>
@@ -15,13 +16,6 @@ constexpr int kFirstTotalKey = 4;
 constexpr int kKeysPerSet = 4;
 constexpr int kRecallKey = 6;
 constexpr int kResetKey = 7;
-
-std::string totalIs(std::string_view total)
-{
-    std::string text = " The running total = ";
-    text += total;
-    return text;
-}
 
 }  // namespace
 
@@ -44,12 +38,8 @@ void RunningTotal::change(bool subtract)
         return;
     }
     fields.strNewTotal = numberToText(result);
-    std::string question = " If you continue the Running Total ";
-    question += fields.strRunningTotal;
-    question += subtract ? " will be decremented by " : " will be incremented by ";
-    question += fields.strTotalOperand;
-    question += " creating the new value ";
-    question += fields.strNewTotal;
+    const std::string question =
+        MsgRunningTotalChange(fields.strRunningTotal, subtract, fields.strTotalOperand, fields.strNewTotal);
     if (consents(calculator_.prompter().ask(okCancel(question)))) {
         fields.strRunningTotal = fields.strNewTotal;
         window_.setText(fields.strRunningTotal);
@@ -60,7 +50,7 @@ void RunningTotal::change(bool subtract)
 void RunningTotal::recall()
 {
     const std::string current = total();
-    calculator_.prompter().ask(plain(totalIs(current)));
+    calculator_.prompter().ask(plain(MsgRunningTotalIs(current)));
     if (current != "0") {
         window_.show();
     } else {
@@ -71,12 +61,11 @@ void RunningTotal::recall()
 
 void RunningTotal::reset()
 {
-    const char* question = " If you continue the value in Running Total will be permanently erased.";
-    if (consents(calculator_.prompter().ask(okCancel(question)))) {
+    if (consents(calculator_.prompter().ask(okCancel(MsgEraseRunningTotal())))) {
         calculator_.fields().strRunningTotal = numberToText(0);
         // An open window must not keep offering the erased total for sending.
         window_.setText("0");
-        calculator_.prompter().ask(plain(totalIs("0")));
+        calculator_.prompter().ask(plain(MsgRunningTotalIs("0")));
     }
     enableRecallAndReset(false);
 }

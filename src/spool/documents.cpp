@@ -14,24 +14,7 @@ using C = Control;
 // is always the one taken.
 constexpr std::int16_t kFreeFileNumber = 1;
 
-constexpr std::string_view kOpenFailed = "User cancelled file open operation";
-constexpr std::string_view kNothingToSave = "There is no file to save";
-
-std::string unsavedPageLong()
-{
-    return std::string(MsgUnsavedPage()) + "Click Cancel to save work or OK to continue.";
-}
-
-std::string tooLarge(const std::string& fileName)
-{
-    return "The file \"" + fileName + "\" is too large to open as a page: a page holds at most " +
-           std::string(kLargestDocumentInWords) + ".";
-}
-
-std::string notSaved(const std::string& fileName, const std::string& reason)
-{
-    return "The page could not be saved to \"" + fileName + "\". " + reason;
-}
+std::string tooLarge(const std::string& fileName) { return MsgPageTooLarge(fileName, kLargestDocumentInWords); }
 
 // What an open page allows besides Style and New, enabled by New.
 constexpr Control kPageItems[] = {
@@ -102,11 +85,11 @@ void Documents::open()
 {
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, true);
     if (!spool_.isEmpty() && controls_.visible(C::txtSpool)) {
-        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+        if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
     }
     const auto chosen = ports_.dialogs.chooseFileToOpen(documentDialogSettings());
     if (!chosen) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return;
     }
     fields_.fileName = *chosen;
@@ -124,7 +107,7 @@ std::optional<std::string> Documents::readDocument(const std::string& fileName)
     // reading a device could go on for ever.
     const auto size = ports_.files.size(fileName);
     if (!size) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return std::nullopt;
     }
     if (*size > kLargestDocumentBytes) {
@@ -133,7 +116,7 @@ std::optional<std::string> Documents::readDocument(const std::string& fileName)
     }
     const ReadResult read = ports_.files.read(fileName);
     if (!read.text) {
-        prompter_.ask(notice(kOpenFailed));
+        prompter_.ask(notice(MsgOpenCancelled()));
         return std::nullopt;
     }
     // The file may have grown since its size was taken; a one-byte code page's text
@@ -150,7 +133,7 @@ void Documents::close()
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, false);
     if (!controls_.visible(C::txtSpool)) return;
     if (!spool_.isEmpty()) {
-        if (!consents(prompter_.ask(okCancel(unsavedPageLong())))) return;
+        if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
         spool_.setText("");
     }
     controls_.hide(C::txtSpool);
@@ -163,7 +146,7 @@ void Documents::close()
 void Documents::save(MenuOrigin origin)
 {
     if (!controls_.visible(C::txtSpool)) {
-        prompter_.ask(plain(kNothingToSave));
+        prompter_.ask(plain(MsgNothingToSave()));
         return;
     }
     const auto chosen = ports_.dialogs.chooseFileToSave(documentDialogSettings());
@@ -173,9 +156,9 @@ void Documents::save(MenuOrigin origin)
     }
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
-    const std::string failure = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
-    if (!failure.empty()) {
-        prompter_.ask(notice(notSaved(fields_.fileName, failure)));
+    const WriteResult result = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
+    if (!result.written) {
+        prompter_.ask(notice(MsgPageNotSaved(fields_.fileName, result.reason)));
         return;
     }
     if (recovery_) recovery_->pageStored(fields_.fileName);

@@ -118,10 +118,10 @@ std::string RecoveryCopy::update()
         dirty_ = true;
         return MsgRecoveryCopyNotWritten(folder_, error);
     }
-    error = ports_.files.write(*path_, documentFileText(text));
-    if (!error.empty()) {
+    const WriteResult result = ports_.files.write(*path_, documentFileText(text));
+    if (!result.written) {
         dirty_ = true;
-        return MsgRecoveryCopyNotWritten(*path_, error);
+        return MsgRecoveryCopyNotWritten(*path_, result.reason);
     }
     told_ = false;
     return "";
@@ -142,7 +142,7 @@ std::optional<std::string> RecoveryCopy::claimName(std::string& error)
         if (!ports_.files.size(path)) return path;
         ports_.folder.unlock(path);  // a copy appeared while the lock was taken
     }
-    error = "The folder holds too many unsaved tapes.";
+    error = MsgTooManyUnsavedTapes();
     return std::nullopt;
 }
 

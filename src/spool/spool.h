@@ -3,6 +3,7 @@
 // it and style it); the core only appends, trims and reads through this port. Texts
 // are UTF-8; a "character" is one Unicode character.
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -33,6 +34,10 @@ public:
         return listeners_.size() - 1;
     }
     void stopListening(std::size_t listener) { listeners_.at(listener) = nullptr; }
+    bool hasListeners() const
+    {
+        return std::any_of(listeners_.begin(), listeners_.end(), [](const auto& l) { return l != nullptr; });
+    }
 
 protected:
     void changed()

@@ -6,25 +6,36 @@
 #include <cmath>
 #include <limits>
 #include <locale>
+#include <string>
 
 namespace tallimo {
 namespace {
 
-// Takes the environment's locale, as the program does, so that a German desktop's
-// "," would show up here if any conversion looked at it.
-class Numbers : public ::testing::Test {
+// Every case runs under the plain C locale and under a German one, whose decimal
+// separator is ",": a conversion that looked at the locale would show it there.
+class Numbers : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
-        std::setlocale(LC_ALL, "");
-        try {
-            std::locale::global(std::locale(""));
-        } catch (const std::runtime_error&) {
-        }
+        const char* name = GetParam();
+        previous_ = std::setlocale(LC_ALL, nullptr);
+        if (std::setlocale(LC_ALL, name) == nullptr) GTEST_SKIP() << "the locale " << name << " is not installed";
+        std::locale::global(std::locale(name));
     }
+    void TearDown() override
+    {
+        std::locale::global(std::locale::classic());
+        std::setlocale(LC_ALL, previous_.c_str());
+    }
+
+private:
+    std::string previous_;
 };
 
-TEST_F(Numbers, TextOfResults)
+INSTANTIATE_TEST_SUITE_P(Locales, Numbers, ::testing::Values("C", "de_DE.UTF-8"),
+                         [](const auto& info) { return std::string(info.param[0] == 'C' ? "C" : "German"); });
+
+TEST_P(Numbers, TextOfResults)
 {
     const struct { double value; const char* text; } cases[] = {
         {15, "15"},
@@ -46,7 +57,7 @@ TEST_F(Numbers, TextOfResults)
     for (const auto& c : cases) EXPECT_EQ(numberToText(c.value), c.text) << c.value;
 }
 
-TEST_F(Numbers, LenientReadingTakesTheLeadingNumber)
+TEST_P(Numbers, LenientReadingTakesTheLeadingNumber)
 {
     const struct { const char* text; double value; } cases[] = {
         {"5E+", 5},    {"12abc", 12},   {"", 0},        {" 1 2 ", 12}, {"1D2", 100},     {"-", 0},
@@ -62,7 +73,7 @@ TEST_F(Numbers, LenientReadingTakesTheLeadingNumber)
     EXPECT_EQ(readLenient("0." + std::string(400, '0') + "1"), 0.0);
 }
 
-TEST_F(Numbers, NumericTestWantsTheWholeText)
+TEST_P(Numbers, NumericTestWantsTheWholeText)
 {
     for (const char* text : {"", "-", ".", "5E+", "1.2.", "abc", "1 2", "12abc", "E5", "--1", "\r\n"})
         EXPECT_FALSE(isNumeric(text)) << text;
@@ -70,7 +81,7 @@ TEST_F(Numbers, NumericTestWantsTheWholeText)
         EXPECT_TRUE(isNumeric(text)) << text;
 }
 
-TEST_F(Numbers, StrictReadingAcceptsOnlyWhatTheKeysBuild)
+TEST_P(Numbers, StrictReadingAcceptsOnlyWhatTheKeysBuild)
 {
     EXPECT_EQ(readStrict("10"), 10.0);
     EXPECT_EQ(readStrict(" -2.5 "), -2.5);
@@ -81,13 +92,13 @@ TEST_F(Numbers, StrictReadingAcceptsOnlyWhatTheKeysBuild)
         EXPECT_FALSE(readStrict(text).has_value()) << text;
 }
 
-TEST_F(Numbers, NormalisedValue)
+TEST_P(Numbers, NormalisedValue)
 {
     EXPECT_EQ(normalised("12.50"), "12.5");
     EXPECT_EQ(normalised("abc"), "0");
 }
 
-TEST_F(Numbers, WholeNumberRoundingGoesToEven)
+TEST_P(Numbers, WholeNumberRoundingGoesToEven)
 {
     EXPECT_EQ(roundToInt32(2.5), 2);
     EXPECT_EQ(roundToInt32(3.5), 4);

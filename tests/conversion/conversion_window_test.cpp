@@ -1,6 +1,5 @@
 #include "conversion/conversion_window_model.h"
 
-#include "common/messages.h"
 #include "conversion/fake_calculator.h"
 #include "support/scripted_prompter.h"
 
@@ -91,7 +90,7 @@ TEST(ConversionWindow, TargetsResetAndSendWaitForANumber)
     w.type("1.2.");
     EXPECT_EQ(w.enabled(), 0);
     w.model.chooseTarget(2);
-    EXPECT_EQ(w.prompter.texts(), std::vector<std::string>{std::string(MsgNoInitialValue())});
+    EXPECT_EQ(w.prompter.texts(), std::vector<std::string>{"You have not entered an initial value to convert!"});
     EXPECT_EQ(w.model.input(), "");
 }
 
@@ -124,6 +123,7 @@ TEST(ConversionWindow, AnAmountOrResultBeyondTheDoubleRangeIsRefused)
     EXPECT_EQ(w.model.output(), "");
     w.model.chooseSend();
     EXPECT_EQ(w.calculator.inputBox, "") << "nothing to send";
+    EXPECT_EQ(w.prompter.texts().back(), "No value has been converted.  Convert a value then send to calculator.");
 }
 
 TEST(ConversionWindow, SendCopiesTheResultIntoTheCalculatorOnce)
@@ -139,7 +139,8 @@ TEST(ConversionWindow, SendCopiesTheResultIntoTheCalculatorOnce)
         EXPECT_TRUE(w.prompter.asked.empty());
 
         w.model.chooseSend();
-        EXPECT_EQ(w.prompter.texts(), std::vector<std::string>{std::string(MsgUnclearedValue())});
+        EXPECT_EQ(w.prompter.texts(), std::vector<std::string>{"The calculator is currently holding an uncleared "
+                                                              "value.  Clear this then resend value!"});
         EXPECT_EQ(w.calculator.spool, "12 + " + result);
     }
 }

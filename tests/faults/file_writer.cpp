@@ -38,7 +38,7 @@ int main(int argc, char** argv)
             if (!memoryFiles.save().empty()) return 1;
         } else {
             // A saved tape is its text followed by a line end, as Save writes it.
-            if (!files.write(where, tallimo::testing::generationText(generation, 0) + "\r\n").empty()) return 1;
+            if (!files.write(where, tallimo::testing::generationText(generation, 0) + "\r\n").written) return 1;
         }
         std::printf("%ld\n", generation);
         std::fflush(stdout);

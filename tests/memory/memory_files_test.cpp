@@ -1,6 +1,5 @@
 // The memory files across a start and a close, and the closing question.
 
-#include "common/messages.h"
 #include "memory_fixture.h"
 
 namespace tallimo::testing {
@@ -61,7 +60,8 @@ TEST_F(MemoryFiles, CloseAsksAboutAnOpenPageWithTextAndCancelWritesNothing)
     spool.setText("1 + 2");
     prompter.script({Answer::Cancel, Answer::Ok});
     EXPECT_FALSE(memory.closeCalculator());
-    ASSERT_EQ(prompter.texts(), std::vector<std::string>{std::string(MsgUnsavedPage())});
+    ASSERT_EQ(prompter.texts(), std::vector<std::string>{"The existing page could contain values which will be lost "
+                                                         "if you have unsaved changes! "});
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(files.files[path(k)], "old\r\n") << "memory" << k;
 
     EXPECT_TRUE(memory.closeCalculator());
@@ -75,7 +75,7 @@ TEST_F(MemoryFiles, AFailedWriteIsNamedAndTheCloseStillEnds)
     files.unwritable.insert(path(4));
     EXPECT_TRUE(memory.closeCalculator());
     ASSERT_EQ(prompter.texts(), std::vector<std::string>{"The memory file /home/user/sums/memory4.tmo could not be "
-                                                         "written: The disk is full."});
+                                                         "written: Not all of the text could be written."});
     EXPECT_EQ(prompter.asked[0].icon, Icon::Exclamation);
     EXPECT_EQ(files.files.count(path(4)), 0u);
     EXPECT_EQ(files.files[path(5)], "5\r\n");

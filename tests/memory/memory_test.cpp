@@ -1,6 +1,5 @@
 // M+ and M-, the memory panel (MR, MC, send and delete) and the running total.
 
-#include "common/messages.h"
 #include "memory_fixture.h"
 
 namespace tallimo::testing {
@@ -60,7 +59,8 @@ TEST_F(MemoryTest, SendingACellFillsOnlyAnEmptyInput)
     memory.pressMemory(kMR);
     ASSERT_TRUE(panelOpen(calculator.controls()));
     memory.sendCell(1);
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{std::string(MsgUnclearedValue())});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"The calculator is currently holding an uncleared value.  "
+                                                         "Clear this then resend value!"});
     EXPECT_EQ(input(), "12");
 
     enter("");
@@ -83,7 +83,7 @@ TEST_F(MemoryTest, DeleteAsksOncePerCheckedCellAndAFreedCellIsFilledNext)
     memory.deleteChecked();
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"If you continue the value 3.5 will be erased permanently",
                                                            "If you continue the value 5 will be erased permanently",
-                                                           std::string(MsgNoDeletion())}));
+                                                           "No value selected for deletion"}));
     enter("9");
     memory.pressMemory(kMPlus);
     EXPECT_EQ(cells(), "1|2|9|4|5.0|6|7");
@@ -94,6 +94,8 @@ TEST_F(MemoryTest, ClearAllAsksFirstThenRecallFindsTheMemoryEmpty)
     fill("1|2");
     memory.pressMemory(kMC);  // refused
     EXPECT_EQ(cells(), "1|2");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{" If you continue the all values in memory will be permanently "
+                                                         "erased.  Alternatively click MR to remove individual values."});
     prompter.script({Answer::Ok});
     memory.pressMemory(kMC);
     EXPECT_EQ(cells(), "");

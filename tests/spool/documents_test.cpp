@@ -1,7 +1,6 @@
 // The tape as a document: New, Open, Close, Save and Print from both menus.
 
 #include "common/in_memory_files.h"
-#include "common/messages.h"
 #include "spool/document_file.h"
 #include "spool/documents.h"
 #include "support/calculator_fixture.h"
@@ -12,7 +11,8 @@ namespace {
 
 using C = Control;
 
-const std::string kUnsaved = std::string(MsgUnsavedPage()) + "Click Cancel to save work or OK to continue.";
+const std::string kUnsaved = "The existing page could contain values which will be lost if you have unsaved changes! "
+                             "Click Cancel to save work or OK to continue.";
 
 const Control kPageItems[] = {
     C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
@@ -137,8 +137,11 @@ TEST_F(DocumentsTest, NewOnAHiddenPageDiscardsUnaskedAndOnlyTheMenuBarsDisablesN
     EXPECT_TRUE(enabled(C::mnuNew) && enabled(C::PopUpNew));
 }
 
-TEST_F(DocumentsTest, SaveReportsACancelOnlyFromThePopup)
+TEST_F(DocumentsTest, SaveWithoutAPageSaysSoAndACancelIsReportedOnlyFromThePopup)
 {
+    documents.save(MenuOrigin::MenuBar);
+    ASSERT_EQ(prompter.texts(), std::vector<std::string>{"There is no file to save"});
+    prompter.asked.clear();
     openPage("1");
     documents.save(MenuOrigin::MenuBar);
     EXPECT_TRUE(prompter.asked.empty());
@@ -155,7 +158,7 @@ TEST_F(DocumentsTest, AFailedWriteIsReportedFromBothMenusAndKeepsTheOldFile)
         dialogs.names = {"full.tmo"};
         documents.save(origin);
     }
-    const std::string failed = "The page could not be saved to \"full.tmo\". The disk is full.";
+    const std::string failed = "The page could not be saved to \"full.tmo\". Not all of the text could be written.";
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>{failed, failed}));
     EXPECT_EQ(files.files["full.tmo"], "old\r\n");
 }

@@ -325,7 +325,7 @@ TEST_F(RecoveryCopyTest, ACopyThatCannotBeWrittenIsToldOnceAndTheCalculatorWorks
         run.timer.goOff();
     }
     ASSERT_EQ(run.prompter.asked.size(), 1u);
-    EXPECT_EQ(run.prompter.asked[0].text, MsgRecoveryCopyNotWritten(kCopy, "The disk is full."));
+    EXPECT_EQ(run.prompter.asked[0].text, MsgRecoveryCopyNotWritten(kCopy, "Not all of the text could be written."));
     EXPECT_EQ(run.prompter.asked[0].icon, Icon::Exclamation);
     EXPECT_EQ(run.calculator.output(0), "15");
     EXPECT_NE(run.copy.bringUpToDate(), "");

@@ -1,5 +1,7 @@
 #include "ui/files/qt_recovery_folder.h"
 
+#include "common/messages.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -46,8 +48,8 @@ CopyLock QtRecoveryFolder::lock(const std::string& path)
     }
     switch (lock->error()) {
     case QLockFile::LockFailedError: return {LockOutcome::HeldByRunningProgram, ""};
-    case QLockFile::PermissionError: return {LockOutcome::Failed, "The folder cannot be written to."};
-    default: return {LockOutcome::Failed, "The copy's lock file cannot be made."};
+    case QLockFile::PermissionError: return {LockOutcome::Failed, std::string(MsgFolderNotWritable())};
+    default: return {LockOutcome::Failed, std::string(MsgLockFileNotMade())};
     }
 }
 

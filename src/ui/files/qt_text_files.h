@@ -10,7 +10,7 @@ namespace tallimo {
 class QtTextFiles : public TextFiles {
 public:
     ReadResult read(const std::string& path) override;
-    std::string write(const std::string& path, std::string_view text) override;
+    WriteResult write(const std::string& path, std::string_view text) override;
     std::optional<std::uintmax_t> size(const std::string& path) override;
 };
 

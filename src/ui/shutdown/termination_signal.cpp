@@ -1,5 +1,7 @@
 #include "ui/shutdown/termination_signal.h"
 
+#ifdef Q_OS_UNIX
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -23,13 +25,27 @@ extern "C" void onSignal(int signalNumber)
     errno = savedErrno;
 }
 
+// pipe2 is not on every Unix; the flags are set one by one instead.
+bool openPipe(int (&ends)[2])
+{
+    if (::pipe(ends) != 0) return false;
+    for (int end : ends) {
+        if (::fcntl(end, F_SETFD, FD_CLOEXEC) == -1 || ::fcntl(end, F_SETFL, O_NONBLOCK) == -1) {
+            ::close(ends[0]);
+            ::close(ends[1]);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 TerminationSignal::TerminationSignal(std::initializer_list<int> signalNumbers, QObject* parent) : QObject(parent)
 {
     if (writeEnd != -1) throw std::logic_error("only one TerminationSignal may exist at a time");
     int ends[2];
-    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) throw std::runtime_error("no pipe for stop requests");
+    if (!openPipe(ends)) throw std::runtime_error("no pipe for stop requests");
     readEnd_ = ends[0];
     writeEnd = ends[1];
 
@@ -62,3 +78,15 @@ void TerminationSignal::drain()
 }
 
 }  // namespace tallimo
+
+#else
+
+namespace tallimo {
+
+TerminationSignal::TerminationSignal(std::initializer_list<int>, QObject* parent) : QObject(parent) {}
+
+TerminationSignal::~TerminationSignal() = default;
+
+}  // namespace tallimo
+
+#endif

@@ -1,12 +1,15 @@
 #pragma once
 // Turns a request from outside to stop the process (SIGTERM by default) into a Qt
 // signal on the event loop, where the memory cells can be written before the
-// program ends. Only one instance may exist at a time.
+// program ends. Only one instance may exist at a time. Termination signals exist
+// only on Unix-like systems; elsewhere the object never emits, and the end of the
+// desktop session is the one outside request that saves the cells.
 
 #include <QObject>
 
 #include <csignal>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QSocketNotifier;
@@ -26,11 +29,13 @@ signals:
     void received(int signalNumber);
 
 private:
+#ifdef Q_OS_UNIX
     void drain();
 
     int readEnd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
     std::vector<std::pair<int, struct sigaction>> previous_;
+#endif
 };
 
 }  // namespace tallimo

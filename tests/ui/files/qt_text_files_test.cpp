@@ -24,12 +24,12 @@ QByteArray bytesOf(const QString& path)
 
 // Runs `write` with the folder read-only. Root ignores permissions, so as root the
 // write runs as nobody meanwhile.
-std::string inReadOnlyFolder(const QString& folder, const std::function<std::string()>& write)
+WriteResult inReadOnlyFolder(const QString& folder, const std::function<WriteResult()>& write)
 {
     const QByteArray path = QFile::encodeName(folder);
     ::chmod(path.constData(), 0555);
     const bool asNobody = ::geteuid() == 0 && ::seteuid(65534) == 0;
-    const std::string result = write();
+    const WriteResult result = write();
     if (asNobody) [[maybe_unused]] const int ignored = ::seteuid(0);
     ::chmod(path.constData(), 0700);
     return result;
@@ -50,8 +50,8 @@ private slots:
     void writesExactlyTheBytesGivenAndReadsThemBack()
     {
         const std::string text = "12.50\r\nZ\xC3\xBCrich \xE2\x82\xAC\r\n";
-        QCOMPARE(files_.write(at("a.tmo"), "a longer text than the next\r\n"), std::string());
-        QCOMPARE(files_.write(at("a.tmo"), text), std::string());
+        QVERIFY(files_.write(at("a.tmo"), "a longer text than the next\r\n").written);
+        QVERIFY(files_.write(at("a.tmo"), text).written);
         QCOMPARE(bytesOf(file("a.tmo")), QByteArray::fromStdString(text));
         QCOMPARE(files_.read(at("a.tmo")).text, std::optional<std::string>(text));
         QCOMPARE(files_.size(at("a.tmo")), std::optional<std::uintmax_t>(text.size()));
@@ -60,9 +60,10 @@ private slots:
 
     void aFailedWriteSaysWhyAndLeavesTheOldFileAndNoTemporary()
     {
-        QCOMPARE(files_.write(at("memory1.tmo"), "old\r\n"), std::string());
+        QVERIFY(files_.write(at("memory1.tmo"), "old\r\n").written);
         const auto write = [this] { return files_.write(at("memory1.tmo"), "new\r\n"); };
-        QVERIFY(!inReadOnlyFolder(folder_->path(), write).empty());
+        const WriteResult refused = inReadOnlyFolder(folder_->path(), write);
+        QVERIFY(!refused.written && !refused.reason.empty());
         QCOMPARE(bytesOf(file("memory1.tmo")), QByteArray("old\r\n"));
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"memory1.tmo"});
     }
@@ -70,7 +71,9 @@ private slots:
     void aPipeBearingTheNameIsNotReplaced()
     {
         QVERIFY(::mkfifo(QFile::encodeName(file("memory2.tmo")).constData(), 0600) == 0);
-        QVERIFY(!files_.write(at("memory2.tmo"), "2\r\n").empty());
+        const WriteResult refused = files_.write(at("memory2.tmo"), "2\r\n");
+        QVERIFY(!refused.written);
+        QCOMPARE(QString::fromStdString(refused.reason), "This is not an ordinary file, so it is not replaced.");
         QVERIFY(!QFileInfo(file("memory2.tmo")).isFile());  // still the pipe
     }
 

@@ -39,27 +39,27 @@ private slots:
     void aNewPageShowsTheTapeAndTheKeysWriteOnIt()
     {
         const int shortHeight = window().height();
-        trigger({"mnuNew"});
+        QVERIFY(trigger({"mnuNew"}));
         QVERIFY(find("txtSpool")->isVisible());
         QVERIFY(window().height() > shortHeight);
         QVERIFY(!item("mnuNew")->isEnabled());
         QVERIFY(!item("mnuSave")->isEnabled());
-        click({"cmdDigit_1", "cmdDigit_2"});
+        QVERIFY(click({"cmdDigit_1", "cmdDigit_2"}));
         QCOMPARE(find<QTextEdit>("txtSpool")->toPlainText(), "12");
         QVERIFY(item("mnuSave")->isEnabled() && item("mnuBold")->isEnabled());
 
-        trigger({"mnuResults"});
+        QVERIFY(trigger({"mnuResults"}));
         QCOMPARE(window().height(), shortHeight);
     }
 
     void binLocksTheKeysUntilReset()
     {
-        click({"cmdDigit_1", "cmdDigit_0"});
+        QVERIFY(click({"cmdDigit_1", "cmdDigit_0"}));
         expectBox([](QMessageBox& box) {
             QCOMPARE(box.text(), " Click Reset to continue ");
-            answer(box, QMessageBox::Ok);
+            QVERIFY(answer(box, QMessageBox::Ok));
         });
-        click({"cmdScientific_0"});
+        QVERIFY(click({"cmdScientific_0"}));
         QCOMPARE(text(find("txtOutput_0")), "1010");
         for (const char* locked : {"cmdDigit_5", "cmdScientific_0", "cmdOperator_0", "cmdShift", "cmdPye"})
             QVERIFY2(!find(locked)->isEnabled(), locked);
@@ -70,18 +70,18 @@ private slots:
     {
         QTRY_VERIFY(!text(find("txtTime")).isEmpty());
         QVERIFY(!text(find("txtDate")).isEmpty());
-        trigger({"mnuTime"});
+        QVERIFY(trigger({"mnuTime"}));
         QVERIFY(!find("txtTime")->isVisible());
         find<QLineEdit>("txtTime")->clear();
         QTRY_VERIFY(!text(find("txtTime")).isEmpty());
-        trigger({"PopUpTime"});
+        QVERIFY(trigger({"PopUpTime"}));
         QVERIFY(find("txtTime")->isVisible());
     }
 
     void aSchemeColoursEveryWindowAndTheOnesOpenedLater()
     {
-        trigger({"mnuDistance"});
-        trigger({"PopUpScheme2"});
+        QVERIFY(trigger({"mnuDistance"}));
+        QVERIFY(trigger({"PopUpScheme2"}));
         QCOMPARE(window().background(), kRed);
         QCOMPARE(find("pctBackGround")->palette().color(QPalette::Window), kRed);
         QCOMPARE(conversion(ConversionKind::Distance).backColour(), kRed);
@@ -93,26 +93,73 @@ private slots:
         QVERIFY(item("mnuScheme2")->isChecked() && item("PopUpScheme2")->isChecked());
         QVERIFY(!item("mnuScheme3")->isChecked() && !item("PopUpScheme3")->isChecked());
 
-        trigger({"mnuWeight"});
+        QVERIFY(trigger({"mnuWeight"}));
         QVERIFY(conversion(ConversionKind::Weight).isVisible());
         QCOMPARE(conversion(ConversionKind::Weight).backColour(), kRed);
     }
 
     void aConversionWindowHoldsItsEntriesUntilItCloses()
     {
-        trigger({"mnuDistance"});
-        ConversionWindow& distance = conversion(ConversionKind::Distance);
-        QVERIFY(QTest::qWaitForWindowExposed(&distance));
-        QVERIFY(!item("mnuDistance")->isEnabled() && !item("PopUpDistance")->isEnabled());
-        QVERIFY(item("mnuVolume")->isEnabled());
-        distance.close();
-        QVERIFY(!distance.isVisible());
-        QVERIFY(item("mnuDistance")->isEnabled() && item("PopUpDistance")->isEnabled());
+        const std::tuple<ConversionKind, const char*, const char*, const char*> windows[] = {
+            {ConversionKind::Distance, "mnuDistance", "PopUpDistance", "mnuVolume"},
+            {ConversionKind::Volume, "mnuVolume", "PopUpVolume", "mnuWeight"},
+            {ConversionKind::Weight, "mnuWeight", "PopUpWeight", "mnuDistance"}};
+        for (const auto& [kind, entry, popupEntry, other] : windows) {
+            QVERIFY(trigger({entry}));
+            ConversionWindow& opened = conversion(kind);
+            QVERIFY(QTest::qWaitForWindowExposed(&opened));
+            QVERIFY2(!item(entry)->isEnabled() && !item(popupEntry)->isEnabled(), entry);
+            QVERIFY2(item(other)->isEnabled(), other);
+            opened.close();
+            QVERIFY(!opened.isVisible());
+            QVERIFY2(item(entry)->isEnabled() && item(popupEntry)->isEnabled(), entry);
+        }
+    }
+
+    void theTotalKeysKeepARunningTotalAndTheWindowShowsIt()
+    {
+        const auto question = [](const char* text) {
+            return [text](QMessageBox& box) {
+                QCOMPARE(box.text(), QString::fromLatin1(text));
+                QCOMPARE(box.standardButtons(), QMessageBox::Ok | QMessageBox::Cancel);
+                QVERIFY(answer(box, QMessageBox::Ok));
+            };
+        };
+        const auto notice = [](const char* text) {
+            return [text](QMessageBox& box) {
+                QCOMPARE(box.text(), QString::fromLatin1(text));
+                QVERIFY(answer(box, QMessageBox::Ok));
+            };
+        };
+        QVERIFY(click({"cmdShift"}));
+        for (const char* shown : {"cmdMemory_4", "cmdMemory_5", "cmdMemory_6", "cmdMemory_7", "pctShift"})
+            QVERIFY2(find(shown)->isVisible(), shown);
+        QVERIFY(!find("cmdMemory_0")->isVisible());
+
+        expectBox(question(" If you continue the Running Total 0 will be incremented by 5 creating the new value 5"));
+        QVERIFY(click({"cmdDigit_5", "cmdMemory_4"}));
+        expectBox(question(" If you continue the Running Total 5 will be decremented by 2 creating the new value 3"));
+        QVERIFY(click({"cmdDelete", "cmdDigit_2", "cmdMemory_5"}));
+        expectBox(notice(" The running total = 3"));
+        QVERIFY(click({"cmdMemory_6"}));
+        QWidget* total = window().companion(ui::Companion::RunningTotal);
+        QVERIFY(total->isVisible());
+        QCOMPARE(text(total->findChild<QLineEdit*>("txtRunningTotal")), "3");
+
+        expectBox(question(" If you continue the value in Running Total will be permanently erased."));
+        expectBox(notice(" The running total = 0"));
+        QVERIFY(click({"cmdMemory_7"}));
+        QCOMPARE(text(total->findChild<QLineEdit*>("txtRunningTotal")), "0");
+        QVERIFY(!find("cmdMemory_6")->isEnabled() && !find("cmdMemory_7")->isEnabled());
+        QVERIFY(!boxesStillExpected());
+
+        QVERIFY(click({"cmdShift"}));
+        QVERIFY(find("cmdMemory_0")->isVisible() && !find("cmdMemory_4")->isVisible());
     }
 
     void aConversionWindowSendsItsResultIntoTheInputBox()
     {
-        trigger({"PopUpDistance"});
+        QVERIFY(trigger({"PopUpDistance"}));
         ConversionWindow& distance = conversion(ConversionKind::Distance);
         distance.findChild<QAction*>("mnuKm")->trigger();
         for (const char* key : {"Keypad_1", "Keypad_10", "Keypad_5"})
@@ -127,8 +174,8 @@ private slots:
 
     void theColourMixerOpensInTheSchemeAndGivesItsEntriesBack()
     {
-        trigger({"mnuScheme4"});
-        trigger({"mnuColour"});
+        QVERIFY(trigger({"mnuScheme4"}));
+        QVERIFY(trigger({"mnuColour"}));
         ui::ColourMixerWindow* mixer = program().companions().colourMixer();
         QVERIFY(mixer->isVisible());
         QCOMPARE(ui::backgroundOf(*mixer), Colour::fromNumber(65535));
@@ -138,7 +185,7 @@ private slots:
 
         expectBox([](QMessageBox& box) {
             QCOMPARE(box.text(), "If you close the program all current values will be lost");
-            answer(box, QMessageBox::Yes);
+            QVERIFY(answer(box, QMessageBox::Yes));
         });
         mixer->close();
         QVERIFY(!mixer->isVisible());
@@ -156,7 +203,7 @@ private slots:
             box->close();
         });
         closer.start(10);
-        trigger({"mnuABOUT"});
+        QVERIFY(trigger({"mnuABOUT"}));
         QCOMPARE(shown, "Tallimo Build C V1");
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }

@@ -46,30 +46,30 @@ class WindowBehaviourTest : public WindowTest {
 private slots:
     void aCalculationShowsInBothBoxesAndOnTheTape()
     {
-        click({"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"});
+        QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"}));
         QCOMPARE(text(find("txtInput")) + "|" + text(find("txtOutput_0")) + "|" + tape(), "15|15|12 + 3 = 15#\n");
     }
 
     void anOperatorShowsItsOwnEqualsAlone()
     {
         const int equalsOf[] = {0, 1, 2, 3, 5, 4};  // Mod and ^ swap theirs
-        click({"cmdDigit_5"});
+        QVERIFY(click({"cmdDigit_5"}));
         for (int op = 0; op < 6; ++op) {
-            click({qPrintable(QString("cmdOperator_%1").arg(op)), "cmdDigit_2"});
+            QVERIFY(click({qPrintable(QString("cmdOperator_%1").arg(op)), "cmdDigit_2"}));
             const QString equals = QString("cmdEquals_%1").arg(equalsOf[op]);
             for (int k = 0; k < 6; ++k) {
                 QWidget* e = find(qPrintable(QString("cmdEquals_%1").arg(k)));
                 QCOMPARE(e->geometry(), find("cmdEquals_0")->geometry());
                 QVERIFY2(e->isVisible() == (e->objectName() == equals), qPrintable(equals));
             }
-            click({qPrintable(equals)});
+            QVERIFY(click({qPrintable(equals)}));
         }
     }
 
     // A focused box would keep Ctrl+A (select all) or Ctrl+Z (undo) for itself.
     void theBoxesTakeNoTypingAndMenuShortcutsStillWork()
     {
-        click({"cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"});
+        QVERIFY(click({"cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"}));
         QApplication::clipboard()->setText("42");
         for (const char* box : {"txtInput", "txtOutput_0"}) {
             auto* edit = find<QLineEdit>(box);
@@ -153,14 +153,14 @@ private slots:
             int asked = 0;
             window().setClosingRoutine([&] { return ++asked, allow; });
             const auto close = [&] {
-                if (QString(way) == "close box") window().close();
-                else if (*way == 'c') click({way});
-                else trigger({way});
+                if (QString(way) != "close box") return *way == 'c' ? click({way}) : trigger({way});
+                window().close();  // refused or not, the routine decides
+                return true;
             };
-            close();
+            QVERIFY(close());
             QVERIFY2(window().isVisible(), way);
             allow = true;
-            close();
+            QVERIFY(close());
             QVERIFY2(!window().isVisible() && asked == 2, way);
             window().show();
         }
@@ -189,16 +189,16 @@ private slots:
     // the first step of "="; afterwards the input is emptied and no "=" is left.
     void theWindowBehindABoxShowsTheMomentOfTheQuestion()
     {
-        click({"cmdDigit_5", "cmdOperator_3", "cmdDigit_0"});
+        QVERIFY(click({"cmdDigit_5", "cmdOperator_3", "cmdDigit_0"}));
         expectBox([this](QMessageBox& box) {
             QCOMPARE(box.windowTitle() + " " + box.text(), "Tallimo Overflow exception");
             QCOMPARE(box.icon(), QMessageBox::Warning);
             QCOMPARE(box.standardButtons(), QMessageBox::Ok);
             QVERIFY(!find("cmdIntrinsic_2")->isEnabled());
             QCOMPARE(text(find("txtInput")), "0");
-            answer(box, QMessageBox::Ok);
+            QVERIFY(answer(box, QMessageBox::Ok));
         });
-        click({"cmdEquals_3"});
+        QVERIFY(click({"cmdEquals_3"}));
         QCOMPARE(text(find("txtInput")) + "|" + tape(), "|5 / 0");
         QVERIFY(!find("cmdEquals_3")->isEnabled());
     }
@@ -228,20 +228,20 @@ private slots:
 
     void aCellIsWrittenToTheStartFolderAndRestoredByTheNextRun()
     {
-        click({"cmdDigit_1", "cmdDigit_2", "cmdMemory_0"});
+        QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdMemory_0"}));
         QCOMPARE(text(find("txtOutput_1")), "12");
 
         // A file dialog may have moved the current folder since the start.
         QDir(folder()).mkdir("elsewhere");
         QVERIFY(QDir::setCurrent(folder() + "/elsewhere"));
-        click({"cmdDestroy"});
+        QVERIFY(click({"cmdDestroy"}));
         QVERIFY(timesEnded() == 1 && !window().isVisible());
         QCOMPARE(contents(memoryFile(1)), "12\r\n");
         QCOMPARE(contents(memoryFile(7)), "\r\n");
         QVERIFY(!QFile::exists(folder() + "/elsewhere/memory1.tmo"));
 
         QVERIFY(QDir::setCurrent(folder()));
-        restart();
+        QVERIFY(restart());
         QCOMPARE(text(find("txtOutput_1")), "12");
         QVERIFY(find("cmdMemory_2")->isEnabled());
     }
@@ -252,35 +252,35 @@ private slots:
             QFile file(memoryFile(k));
             QVERIFY(k == 3 || (file.open(QIODevice::WriteOnly) && file.write(QByteArray::number(k * 11) + "\r\n") > 0));
         }
-        restart();
+        QVERIFY(restart());
         for (int k = 1; k <= 7; ++k)
             QCOMPARE(text(find(qPrintable(QString("txtOutput_%1").arg(k)))), k == 3 ? "" : QString::number(k * 11));
-        click({"cmdDestroy"});
+        QVERIFY(click({"cmdDestroy"}));
         QCOMPARE(contents(memoryFile(3)), "\r\n");
         for (int k : {1, 2, 4, 5, 6, 7}) QCOMPARE(contents(memoryFile(k)), QByteArray::number(k * 11) + "\r\n");
     }
 
     void theCloseBoxAsksAboutAnOpenPageWithText()
     {
-        trigger({"mnuNew"});
-        click({"cmdDigit_3"});
+        QVERIFY(trigger({"mnuNew"}));
+        QVERIFY(click({"cmdDigit_3"}));
         expectBox([](QMessageBox& box) {
             QCOMPARE(box.text(), "The existing page could contain values which will be lost if you have unsaved "
                                  "changes! ");
-            answer(box, QMessageBox::Cancel);
+            QVERIFY(answer(box, QMessageBox::Cancel));
         });
         window().close();
         QVERIFY(window().isVisible() && timesEnded() == 0 && !QFile::exists(memoryFile(1)));
 
-        expectBox([](QMessageBox& box) { answer(box, QMessageBox::Ok); });
+        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Ok)); });
         window().close();
         QVERIFY(!window().isVisible() && timesEnded() == 1 && QFile::exists(memoryFile(1)));
     }
 
     void aStopRequestKeepsTheUnsavedPageForTheNextStart()
     {
-        trigger({"mnuNew"});
-        click({"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"});
+        QVERIFY(trigger({"mnuNew"}));
+        QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"}));
         std::raise(SIGTERM);
         QTRY_COMPARE(timesEnded(), 1);
         QCOMPARE(contents(copyFile()), "12 + 3 = 15#\n\r\n");  // at once, not two seconds later
@@ -291,9 +291,9 @@ private slots:
             QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
             QVERIFY2(box.text().contains("1 line, last written ") && box.text().contains("\"12 + 3 = 15#\""),
                      qPrintable(box.text()));
-            answer(box, QMessageBox::Yes);
+            QVERIFY(answer(box, QMessageBox::Yes));
         });
-        restart();
+        QVERIFY(restart());
         QCOMPARE(tape(), "12 + 3 = 15#\n");
         QVERIFY(find("txtSpool")->isVisible() && QFile::exists(copyFile()));
         QVERIFY(window().findChild<QAction*>("mnuSave")->isEnabled());
@@ -301,8 +301,8 @@ private slots:
 
         std::raise(SIGTERM);
         QTRY_COMPARE(timesEnded(), 1);
-        expectBox([](QMessageBox& box) { answer(box, QMessageBox::No); });
-        restart();
+        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::No)); });
+        QVERIFY(restart());
         QVERIFY(!find("txtSpool")->isVisible());
         QCOMPARE(tape(), "");
         QVERIFY(!QFile::exists(copyFile()));
@@ -310,21 +310,21 @@ private slots:
 
     void aCloseConfirmedWithOkLeavesNothingToOffer()
     {
-        trigger({"mnuNew"});
-        click({"cmdDigit_4"});
+        QVERIFY(trigger({"mnuNew"}));
+        QVERIFY(click({"cmdDigit_4"}));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(copyFile()), 5000);  // the copy follows within two seconds
-        expectBox([](QMessageBox& box) { answer(box, QMessageBox::Ok); });
-        click({"cmdDestroy"});
+        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Ok)); });
+        QVERIFY(click({"cmdDestroy"}));
         QCOMPARE(timesEnded(), 1);
         QVERIFY(!QFile::exists(copyFile()));
-        restart();  // a box now would fail the test
+        QVERIFY(restart());  // a box now would fail the test
         QVERIFY(!find("txtSpool")->isVisible());
     }
 
     void aRequestToStopWritesTheCellsWithoutAQuestion()
     {
-        trigger({"mnuNew"});
-        click({"cmdDigit_7", "cmdMemory_0"});
+        QVERIFY(trigger({"mnuNew"}));
+        QVERIFY(click({"cmdDigit_7", "cmdMemory_0"}));
         std::raise(SIGTERM);
         QTRY_COMPARE(timesEnded(), 1);
         QCOMPARE(contents(memoryFile(1)), "7\r\n");

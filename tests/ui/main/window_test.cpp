@@ -17,23 +17,27 @@ void WindowTest::init()
     connect(&boxWatch_, &QTimer::timeout, this, &WindowTest::watchForBoxes, Qt::UniqueConnection);
     boxWatch_.start(10);
 
-    startProgram();
+    QVERIFY(startProgram());
 }
 
-void WindowTest::startProgram()
+bool WindowTest::startProgram()
 {
     ended_ = 0;
     program_ = std::make_unique<app::Program>([this] { ++ended_; });
     program_->start();
     program_->window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program_->window()));
+    if (!QTest::qWaitForWindowExposed(&program_->window())) {
+        qWarning("the main window was never shown");
+        return false;
+    }
     program_->offerUnsavedTape();
+    return true;
 }
 
-void WindowTest::restart()
+bool WindowTest::restart()
 {
     program_.reset();
-    startProgram();
+    return startProgram();
 }
 
 void WindowTest::cleanup()
@@ -62,31 +66,41 @@ void WindowTest::watchForBoxes()
     if (box->isVisible()) box->close();
 }
 
-void WindowTest::click(std::initializer_list<const char*> names)
+bool WindowTest::click(std::initializer_list<const char*> names)
 {
     for (const char* name : names) {
         auto* key = find<QAbstractButton>(name);
-        QVERIFY2(key != nullptr, name);
-        QVERIFY2(key->isEnabled() && key->isVisible(), name);
+        if (key == nullptr || !key->isEnabled() || !key->isVisible()) {
+            qWarning("cannot click %s: %s", name, key == nullptr ? "there is no such key" : "it is disabled or hidden");
+            return false;
+        }
         QTest::mouseClick(key, Qt::LeftButton);
     }
+    return true;
 }
 
-void WindowTest::trigger(std::initializer_list<const char*> names)
+bool WindowTest::trigger(std::initializer_list<const char*> names)
 {
     for (const char* name : names) {
         auto* item = window().findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY2(item != nullptr, name);
-        QVERIFY2(item->isEnabled(), name);
+        if (item == nullptr || !item->isEnabled()) {
+            qWarning("cannot choose %s: %s", name, item == nullptr ? "there is no such item" : "it is disabled");
+            return false;
+        }
         item->trigger();
     }
+    return true;
 }
 
-void answer(QMessageBox& box, QMessageBox::StandardButton button)
+bool answer(QMessageBox& box, QMessageBox::StandardButton button)
 {
     QAbstractButton* b = box.button(button);
-    QVERIFY(b != nullptr);
+    if (b == nullptr) {
+        qWarning("the box \"%s\" has no such button", qPrintable(box.text()));
+        return false;
+    }
     b->click();
+    return true;
 }
 
 }  // namespace tallimo::testing

@@ -34,18 +34,21 @@ protected:
         return window().findChild<T*>(QString::fromLatin1(name));
     }
 
+    // The helpers below return false, after saying why, when they cannot do their
+    // work; a test checks them with QVERIFY, so that it stops there.
+
     // Chooses the menu items named, e.g. {"mnuNew"}.
-    void trigger(std::initializer_list<const char*> names);
+    [[nodiscard]] bool trigger(std::initializer_list<const char*> names);
 
     // How often the program ended.
     int timesEnded() const { return ended_; }
     // Ends this program without its closing routine and starts a new one in the same
     // folder, as the next run would.
-    void restart();
+    [[nodiscard]] bool restart();
     QString folder() const { return folder_->path(); }
 
     // Clicks the keys named, e.g. {"cmdDigit_1", "cmdOperator_0"}, with the mouse.
-    void click(std::initializer_list<const char*> names);
+    [[nodiscard]] bool click(std::initializer_list<const char*> names);
 
     // The next message box is handed to `handler` while it is open; the handler
     // checks it and answers it.
@@ -58,7 +61,7 @@ private slots:
 
 private:
     void watchForBoxes();
-    void startProgram();
+    [[nodiscard]] bool startProgram();
 
     std::unique_ptr<QTemporaryDir> folder_;
     QString previousFolder_;
@@ -70,6 +73,6 @@ private:
 };
 
 // Answers a box by clicking one of its buttons.
-void answer(QMessageBox& box, QMessageBox::StandardButton button);
+[[nodiscard]] bool answer(QMessageBox& box, QMessageBox::StandardButton button);
 
 }  // namespace tallimo::testing
