@@ -41,33 +41,37 @@ struct Key {
     std::function<void(Calculator&, ScientificKeys&)> press;
 };
 
+// In a fixed order: the corpus names keys by their place here.
 std::vector<Key> allKeys()
 {
     std::vector<Key> keys;
-    for (int d = 0; d <= 9; ++d) keys.push_back({digitKey(d), [d](Calculator& c, ScientificKeys&) { c.pressDigit(d); }});
-    for (int i = 0; i < 6; ++i) {
-        keys.push_back({operatorKey(i), [i](Calculator& c, ScientificKeys&) { c.pressOperator(i); }});
-        keys.push_back({equalsKey(i), [i](Calculator& c, ScientificKeys&) { c.pressEquals(i); }});
+    for (Digit d : kDigits) keys.push_back({controlOf(d), [d](Calculator& c, ScientificKeys&) { c.pressDigit(d); }});
+    for (std::size_t i = 0; i < kOperators.size(); ++i) {
+        const Operator op = kOperators[i];
+        const Equals e = kEqualsKeys[i];
+        keys.push_back({controlOf(op), [op](Calculator& c, ScientificKeys&) { c.pressOperator(op); }});
+        keys.push_back({controlOf(e), [e](Calculator& c, ScientificKeys&) { c.pressEquals(e); }});
     }
     keys.push_back({Control::cmdIntrinsic_0, [](Calculator& c, ScientificKeys&) { c.pressSign(); }});
     keys.push_back({Control::cmdIntrinsic_1, [](Calculator& c, ScientificKeys&) { c.pressPoint(); }});
     keys.push_back({Control::cmdIntrinsic_2, [](Calculator& c, ScientificKeys&) { c.pressPercent(); }});
-    keys.push_back({Control::cmdScientificNotation_0, [](Calculator& c, ScientificKeys&) { c.pressExponent(0); }});
-    keys.push_back({Control::cmdScientificNotation_1, [](Calculator& c, ScientificKeys&) { c.pressExponent(1); }});
+    for (Exponent e : kExponents)
+        keys.push_back({controlOf(e), [e](Calculator& c, ScientificKeys&) { c.pressExponent(e); }});
     keys.push_back({Control::cmdDelete, [](Calculator& c, ScientificKeys&) { c.pressDelete(); }});
-    keys.push_back({Control::cmdSqrCubed_0, [](Calculator& c, ScientificKeys&) { c.pressSquareOrCube(0); }});
-    keys.push_back({Control::cmdSqrCubed_1, [](Calculator& c, ScientificKeys&) { c.pressSquareOrCube(1); }});
+    for (SquareOrCube p : kSquareOrCube)
+        keys.push_back({controlOf(p), [p](Calculator& c, ScientificKeys&) { c.pressSquareOrCube(p); }});
     keys.push_back({Control::cmdPye, [](Calculator& c, ScientificKeys&) { c.pressPye(); }});
     keys.push_back({Control::cmdSwop, [](Calculator& c, ScientificKeys&) { c.pressSwop(); }});
     keys.push_back({Control::cmdReset, [](Calculator& c, ScientificKeys&) { c.pressReset(); }});
     keys.push_back({Control::cmdWipe, [](Calculator& c, ScientificKeys&) { c.pressWipe(); }});
     keys.push_back({Control::mnuWipe, [](Calculator& c, ScientificKeys&) { c.menuWipe(); }});
-    for (int i : {0, 1, 2, 3, 4, 8, 9})
-        keys.push_back({scientificKey(i), [i](Calculator&, ScientificKeys& s) { s.pressScientific(i); }});
-    for (int i = 0; i < 3; ++i) {
-        keys.push_back({member(Control::cmdScientificDegree_0, i),
-                        [i](Calculator&, ScientificKeys& s) { s.pressTrig(i); }});
-        keys.push_back({member(Control::cmdLevel_0, i), [i](Calculator&, ScientificKeys& s) { s.pressLevel(i); }});
+    for (Scientific k : kScientificKeys)
+        keys.push_back({controlOf(k), [k](Calculator&, ScientificKeys& s) { s.pressScientific(k); }});
+    for (std::size_t i = 0; i < kTrigFunctions.size(); ++i) {
+        const TrigFunction f = kTrigFunctions[i];
+        const AngleMode m = kAngleModes[i];
+        keys.push_back({controlOf(f), [f](Calculator&, ScientificKeys& s) { s.pressTrig(f); }});
+        keys.push_back({controlOf(m), [m](Calculator&, ScientificKeys& s) { s.pressLevel(m); }});
     }
     return keys;
 }
@@ -102,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         operatorPressed = operatorPressed || name.starts_with("cmdOperator");
         if (operatorPressed) {
             int visibleEquals = 0;
-            for (int k = 0; k < 6; ++k) visibleEquals += calculator.controls().visible(equalsKey(k)) ? 1 : 0;
+            for (Equals k : kEqualsKeys) visibleEquals += calculator.controls().visible(controlOf(k)) ? 1 : 0;
             require(visibleEquals == 1);
         }
         require(!showsNonNumber(calculator.inputText()));

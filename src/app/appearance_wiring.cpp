@@ -10,13 +10,7 @@ namespace {
 
 using C = Control;
 
-void showText(QWidget* box, const std::string& text)
-{
-    auto* edit = static_cast<QLineEdit*>(box);
-    const QString shown = ui::toQString(text);
-    // A box repaints only when its text changes.
-    if (edit->text() != shown) edit->setText(shown);
-}
+void showText(QWidget* box, const std::string& text) { ui::setTextIfChanged(*static_cast<QLineEdit*>(box), text); }
 
 }  // namespace
 

@@ -8,7 +8,7 @@ void wireMemory(ui::MainWindow& window, Memory& memory)
 {
     using C = Control;
     Memory* m = &memory;
-    for (int i = 0; i <= 7; ++i) window.onClick(memoryKey(i), [m, i] { m->pressMemory(i); });
+    for (MemoryKey key : kMemoryKeys) window.onClick(controlOf(key), [m, key] { m->pressMemory(key); });
     window.onClick(C::cmdShift, [m] { m->pressShift(); });
     for (int i = 0; i < kCellCount; ++i) {
         window.onClick(sendButton(i), [m, i] { m->sendCell(i); });

@@ -114,7 +114,7 @@ void Program::applyScheme()
     const Colour colour = schemes_.colour();
     window_.setBackground(ui::toQColor(colour));
     companions_.setBackground(colour);
-    ui::paintBackground(*window_.widget(Control::pctBackGround), colour);
+    ui::paintBackground(*window_.widget(Control::pctBackGround), ui::toQColor(colour));
 }
 
 }  // namespace tallimo::app

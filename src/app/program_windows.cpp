@@ -21,7 +21,7 @@ std::unique_ptr<QWidget> ProgramWindows::make(ui::Companion kind)
     case ui::Companion::Distance: return makeConversion(ConversionKind::Distance);
     case ui::Companion::RunningTotal: return makeRunningTotal();
     }
-    return ui::makePlaceholderWindow(kind);
+    return nullptr;
 }
 
 std::unique_ptr<QWidget> ProgramWindows::makeConversion(ConversionKind kind)

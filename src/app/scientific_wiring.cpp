@@ -5,11 +5,9 @@ namespace tallimo::app {
 void wireScientificKeys(ui::MainWindow& window, ScientificKeys& keys)
 {
     ScientificKeys* k = &keys;
-    for (int i : {0, 1, 2, 3, 4, 8, 9}) window.onClick(scientificKey(i), [k, i] { k->pressScientific(i); });
-    for (int i = 0; i < 3; ++i) {
-        window.onClick(member(Control::cmdLevel_0, i), [k, i] { k->pressLevel(i); });
-        window.onClick(member(Control::cmdScientificDegree_0, i), [k, i] { k->pressTrig(i); });
-    }
+    for (Scientific key : kScientificKeys) window.onClick(controlOf(key), [k, key] { k->pressScientific(key); });
+    for (AngleMode mode : kAngleModes) window.onClick(controlOf(mode), [k, mode] { k->pressLevel(mode); });
+    for (TrigFunction f : kTrigFunctions) window.onClick(controlOf(f), [k, f] { k->pressTrig(f); });
 }
 
 }  // namespace tallimo::app

@@ -1,18 +1,16 @@
 #include "app/wiring.h"
 
+#include "common/conversion_entries.h"
+
 namespace tallimo::app {
 
 void wireWindowMenu(ui::MainWindow& window, WindowMenu& menu)
 {
     using C = Control;
     WindowMenu* m = &menu;
-    const std::pair<std::pair<C, C>, ConversionKind> conversions[] = {
-        {{C::mnuDistance, C::PopUpDistance}, ConversionKind::Distance},
-        {{C::mnuVolume, C::PopUpVolume}, ConversionKind::Volume},
-        {{C::mnuWeight, C::PopUpWeight}, ConversionKind::Weight},
-    };
-    for (const auto& [items, kind] : conversions) {
-        for (C item : {items.first, items.second}) window.onClick(item, [m, k = kind] { m->openConversion(k); });
+    for (ConversionKind kind : kConversionKinds) {
+        const MenuPair entries = conversionEntries(kind);
+        for (C item : {entries.bar, entries.popup}) window.onClick(item, [m, kind] { m->openConversion(kind); });
     }
     window.onClick(C::mnuColour, [m] { m->openColourMixer(MenuOrigin::MenuBar); });
     window.onClick(C::PopUpColour, [m] { m->openColourMixer(MenuOrigin::Popup); });

@@ -1,33 +1,19 @@
 #include "appearance/window_menu.h"
 
+#include "common/conversion_entries.h"
+
 namespace tallimo {
 
 namespace {
 
 using C = Control;
 
-struct EntryPair {
-    Control bar;
-    Control popup;
-};
-
-EntryPair entriesOf(ConversionKind kind)
-{
-    switch (kind) {
-    case ConversionKind::Distance: return {C::mnuDistance, C::PopUpDistance};
-    case ConversionKind::Volume: return {C::mnuVolume, C::PopUpVolume};
-    case ConversionKind::Weight: return {C::mnuWeight, C::PopUpWeight};
-    }
-    return {C::mnuDistance, C::PopUpDistance};
-}
-
 }  // namespace
 
 void WindowMenu::openConversion(ConversionKind kind)
 {
     windows_.showConversion(kind);
-    const EntryPair entries = entriesOf(kind);
-    controls_.enableMenuPair(entries.bar, entries.popup, false);
+    controls_.enable(conversionEntries(kind), false);
 }
 
 void WindowMenu::openColourMixer(MenuOrigin origin)

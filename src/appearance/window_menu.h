@@ -5,7 +5,7 @@
 
 #include "common/calculator_entry.h"
 #include "common/main_controls.h"
-#include "spool/menu_origin.h"
+#include "common/menu_origin.h"
 
 namespace tallimo {
 

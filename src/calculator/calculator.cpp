@@ -1,5 +1,6 @@
 #include "calculator/calculator.h"
 
+#include "common/conversion_entries.h"
 #include "common/messages.h"
 #include "common/numbers.h"
 #include "spool/edit_menu.h"
@@ -15,36 +16,61 @@ namespace {
 using C = Control;
 
 struct OperatorRow {
-    int equals;  // the "=" made visible; "Mod" and "^" cross over
+    Equals equals;  // the "=" made visible; "Mod" and "^" cross over
     const char* symbol;
 };
-constexpr OperatorRow kOperators[] = {{0, "+"}, {1, "-"}, {2, "*"}, {3, "/"}, {5, "Mod"}, {4, "^"}};
+constexpr OperatorRow rowOf(Operator op)
+{
+    switch (op) {
+    case Operator::Add: return {Equals::Sum, "+"};
+    case Operator::Subtract: return {Equals::Difference, "-"};
+    case Operator::Multiply: return {Equals::Product, "*"};
+    case Operator::Divide: return {Equals::Quotient, "/"};
+    case Operator::Mod: return {Equals::Remainder, "Mod"};
+    case Operator::Power: return {Equals::Power, "^"};
+    }
+    return {Equals::Sum, "+"};
+}
 
-// The order in which the keys of a group are switched; kept for fidelity of the
+// The order in which the "=" keys are switched; kept for fidelity of the
 // intermediate states a message box may show.
-constexpr int kEqualsOrder[] = {1, 2, 3, 0, 4, 5};
-constexpr int kScientificIndexes[] = {0, 1, 2, 3, 4, 8, 9};
+constexpr Equals kEqualsOrder[] = {Equals::Difference, Equals::Product, Equals::Quotient,
+                                   Equals::Sum,        Equals::Power,   Equals::Remainder};
 
 constexpr double kPye = 3.14159265358979;
 
-// The result of "=" number `index`, or nothing on a failure: overflow, division by
-// zero, an invalid operation, or a Mod operand beyond 32 bits or Mod by 0.
-std::optional<std::string> evaluate(int index, double left, double right)
+// The keys that work on the input's value: enabled exactly while the input holds text.
+constexpr auto kValueKeys = join(kFunctionKeys, std::array{C::cmdDelete, C::cmdMemory_0, C::cmdMemory_1, C::cmdWipe},
+                                 kSquareAndCubeKeys, kOperatorKeys, kExponentKeys,
+                                 std::array{C::cmdMemory_4, C::cmdMemory_5, C::mnuWipe, C::PopUpWipe});
+
+// What ReSet gives back besides what the emptied boxes decide: number entry, Shift
+// and the total keys TR and TC.
+constexpr auto kResetEnables = join(kDigitKeys, std::array{C::cmdIntrinsic_0, C::cmdIntrinsic_1, C::cmdPye,
+                                                           C::cmdShift, C::cmdMemory_6, C::cmdMemory_7});
+
+// Mod: both operands rounded to 32-bit whole numbers; nothing beyond them or by 0.
+std::optional<std::string> remainder(double left, double right)
 {
-    if (index == 5) {
-        const auto a = roundToInt32(left);
-        const auto b = roundToInt32(right);
-        if (!a || !b || *b == 0) return std::nullopt;
-        // In 64 bits: -2147483648 Mod -1 is 0, not a trap.
-        return std::to_string(std::int64_t{*a} % std::int64_t{*b});
-    }
+    const auto a = roundToInt32(left);
+    const auto b = roundToInt32(right);
+    if (!a || !b || *b == 0) return std::nullopt;
+    // In 64 bits: -2147483648 Mod -1 is 0, not a trap.
+    return std::to_string(std::int64_t{*a} % std::int64_t{*b});
+}
+
+// The result of an "=", or nothing on a failure: overflow, division by zero, an
+// invalid operation, or a failed Mod.
+std::optional<std::string> evaluate(Equals operation, double left, double right)
+{
     double r = 0;
-    switch (index) {
-    case 0: r = left + right; break;
-    case 1: r = left - right; break;
-    case 2: r = left * right; break;
-    case 3: r = left / right; break;
-    default: r = std::pow(left, right); break;
+    switch (operation) {
+    case Equals::Sum: r = left + right; break;
+    case Equals::Difference: r = left - right; break;
+    case Equals::Product: r = left * right; break;
+    case Equals::Quotient: r = left / right; break;
+    case Equals::Power: r = std::pow(left, right); break;
+    case Equals::Remainder: return remainder(left, right);
     }
     // Every failure of double arithmetic leaves an infinity or a NaN behind.
     if (!std::isfinite(r)) return std::nullopt;
@@ -100,21 +126,7 @@ void Calculator::setOutput(int index, std::string text)
 void Calculator::inputChanged()
 {
     controls_.enable(C::cmdSwop, !outputs_[0].empty());
-    const bool on = !input_.empty();
-    for (int i = 0; i < 3; ++i) controls_.enable(member(C::cmdScientificDegree_0, i), on);
-    for (int i : kScientificIndexes) controls_.enable(scientificKey(i), on);
-    controls_.enable(C::cmdDelete, on);
-    controls_.enable(C::cmdMemory_0, on);
-    controls_.enable(C::cmdMemory_1, on);
-    controls_.enable(C::cmdWipe, on);
-    controls_.enable(C::cmdSqrCubed_0, on);
-    controls_.enable(C::cmdSqrCubed_1, on);
-    for (int i = 0; i < 6; ++i) controls_.enable(operatorKey(i), on);
-    controls_.enable(C::cmdScientificNotation_0, on);
-    controls_.enable(C::cmdScientificNotation_1, on);
-    controls_.enable(C::cmdMemory_4, on);
-    controls_.enable(C::cmdMemory_5, on);
-    controls_.enableMenuPair(C::mnuWipe, C::PopUpWipe, on);
+    controls_.enable(kValueKeys, !input_.empty());
     controls_.enableMenuPair(C::mnuClose, C::PopUpClose, true);
 }
 
@@ -133,14 +145,7 @@ void Calculator::outputChanged()
 
 bool Calculator::holdsValue() const { return isNumeric(input_); }
 
-void Calculator::enableConversionEntries(ConversionKind kind)
-{
-    switch (kind) {
-    case ConversionKind::Distance: controls_.enableMenuPair(C::mnuDistance, C::PopUpDistance, true); break;
-    case ConversionKind::Volume: controls_.enableMenuPair(C::mnuVolume, C::PopUpVolume, true); break;
-    case ConversionKind::Weight: controls_.enableMenuPair(C::mnuWeight, C::PopUpWeight, true); break;
-    }
-}
+void Calculator::enableConversionEntries(ConversionKind kind) { controls_.enable(conversionEntries(kind)); }
 
 // ---- failure paths ----
 
@@ -154,27 +159,23 @@ void Calculator::showOverflow() { prompter_.ask(notice(MsgOverflow())); }
 
 // ---- number entry ----
 
-void Calculator::pressDigit(int digit)
+void Calculator::pressDigit(Digit digit)
 {
-    if (fields_.blnClearInput) {
-        setInput("");
-        fields_.blnClearInput = false;
-    }
-    if (digit < 0 || digit > 9) return;
-    const char character[] = {static_cast<char>('0' + digit), '\0'};
-    setInput(input_ + character);
+    // After a result the digit starts a new number.
+    std::string text = fields_.blnClearInput ? std::string() : input_;
+    fields_.blnClearInput = false;
+    const char character[] = {digitCharacter(digit), '\0'};
+    setInput(text + character);
     spool_.append(character);
 }
 
-void Calculator::readOperands()
+Calculator::Operands Calculator::operands() const
 {
-    fields_.dblSecondValue = readLenient(input_);
-    fields_.dblFirstValue = readLenient(fields_.strFirstValue);
+    return {readLenient(fields_.strFirstValue), readLenient(input_)};
 }
 
 void Calculator::pressSign()
 {
-    readOperands();
     if (contains(input_, "-")) return;
     if (isNumeric(input_)) {
         setInput("-" + input_);
@@ -186,7 +187,6 @@ void Calculator::pressSign()
 
 void Calculator::pressPoint()
 {
-    readOperands();
     if (contains(input_, "E-") || contains(input_, "E+") || contains(input_, ".")) return;
     setInput(input_ + ".");
     spool_.append(".");
@@ -194,37 +194,38 @@ void Calculator::pressPoint()
 
 void Calculator::pressPercent()
 {
-    readOperands();
+    const Operands operand = operands();
     if (!isNumeric(input_)) prompter_.ask(notice(MsgNoSum()));
-    for (int k = 0; k < 4; ++k) {
-        if (!controls_.visible(equalsKey(k))) continue;
-        const double r = fields_.dblFirstValue * fields_.dblSecondValue / 100;
+    for (Equals k : {Equals::Sum, Equals::Difference, Equals::Product, Equals::Quotient}) {
+        if (!controls_.visible(controlOf(k))) continue;
+        const double r = operand.first * operand.second / 100;
         if (!std::isfinite(r)) {
             unknownException();
             return;
         }
         setOutput(0, numberToText(r));
         setInput(outputs_[0]);
-        spool_.append(k == 0 || k == 2 ? " %" : "%");
+        spool_.append(k == Equals::Sum || k == Equals::Product ? " %" : "%");
     }
 }
 
-void Calculator::pressExponent(int index)
+void Calculator::pressExponent(Exponent exponent)
 {
-    for (int i : kScientificIndexes) controls_.disable(scientificKey(i));
-    for (int i = 0; i < 3; ++i) controls_.disable(member(C::cmdScientificDegree_0, i));
-    if (index != 0 && index != 1) return;
-    const char* marker = index == 1 ? "E+" : "E-";
-    if (contains(input_, "E-") || contains(input_, "E+")) return;
+    // A marker goes in once; the new text enables the function keys again.
+    if (contains(input_, "E-") || contains(input_, "E+")) {
+        controls_.disable(kFunctionKeys);
+        return;
+    }
+    const char* marker = exponent == Exponent::Positive ? "E+" : "E-";
     setInput(input_ + marker);
     spool_.append(marker);
 }
 
 void Calculator::pressDelete()
 {
-    fields_.strInputTrimmed = input_;
-    dropLastCharacter(fields_.strInputTrimmed);
-    setInput(fields_.strInputTrimmed);
+    std::string trimmed = input_;
+    dropLastCharacter(trimmed);
+    setInput(std::move(trimmed));
     if (!spool_.isEmpty()) spool_.removeLastCharacter();
     controls_.enableMenuPair(C::mnuClose, C::PopUpClose, true);
     if (!outputs_[0].empty()) controls_.enable(C::cmdSwop);
@@ -232,27 +233,21 @@ void Calculator::pressDelete()
 
 // ---- operators and evaluation ----
 
-std::optional<int> Calculator::pendingEquals() const
-{
-    for (int k = 0; k < 6; ++k)
-        if (controls_.enabled(equalsKey(k)) && controls_.visible(equalsKey(k))) return k;
-    return std::nullopt;
-}
-
 void Calculator::disableAllEquals()
 {
-    for (int k : kEqualsOrder) controls_.disable(equalsKey(k));
+    for (Equals k : kEqualsOrder) controls_.disable(controlOf(k));
 }
 
-void Calculator::pressOperator(int index)
+void Calculator::pressOperator(Operator op)
 {
     controls_.enable(C::cmdIntrinsic_2);
     fields_.strFirstValue = input_;
     setInput("");
-    for (int k : kEqualsOrder) controls_.enable(equalsKey(k));
-    if (index < 0 || index > 5) return;
-    const OperatorRow& row = kOperators[index];
-    for (int k : kEqualsOrder) controls_.show(equalsKey(k), k == row.equals);
+    const OperatorRow row = rowOf(op);
+    for (Equals k : kEqualsOrder) {
+        controls_.enable(controlOf(k));
+        controls_.show(controlOf(k), k == row.equals);
+    }
     spool_.append(std::string(" ") + row.symbol + " ");
 }
 
@@ -262,14 +257,13 @@ void Calculator::showResult(const std::string& text)
     setInput(outputs_[0]);
 }
 
-void Calculator::pressEquals(int index)
+void Calculator::pressEquals(Equals equals)
 {
-    if (index < 0 || index > 5) return;
-    controls_.disable(C::cmdIntrinsic_2);
+    // "%" stays usable after Mod only.
+    controls_.enable(C::cmdIntrinsic_2, equals == Equals::Remainder);
     fields_.blnClearInput = true;
-    readOperands();
-    if (index == 5) controls_.enable(C::cmdIntrinsic_2);
-    const auto result = evaluate(index, fields_.dblFirstValue, fields_.dblSecondValue);
+    const Operands operand = operands();
+    const auto result = evaluate(equals, operand.first, operand.second);
     if (!result) {
         showOverflow();
         setInput("");
@@ -280,24 +274,19 @@ void Calculator::pressEquals(int index)
     spool_.append(" = " + outputs_[0] + "#\n");
 }
 
-void Calculator::pressSquareOrCube(int index)
+void Calculator::pressSquareOrCube(SquareOrCube power)
 {
-    if (index != 0 && index != 1) {
-        fields_.blnClearInput = true;
-        return;
-    }
     fields_.strFirstValue = input_;
-    fields_.dblFirstValue = readLenient(fields_.strFirstValue);
-    const double x = fields_.dblFirstValue;
-    const double r = index == 0 ? x * x : std::pow(x, 3);
+    const double x = readLenient(fields_.strFirstValue);
+    const bool square = power == SquareOrCube::Square;
+    const double r = square ? x * x : std::pow(x, 3);
     if (!std::isfinite(r)) {
         showOverflow();
         setInput("");
         return;
     }
-    setOutput(0, numberToText(r));
-    setInput(numberToText(r));
-    spool_.append(std::string(index == 0 ? "Sqr" : "Cube") + " = " + outputs_[0] + "#\n");
+    showResult(numberToText(r));
+    spool_.append(std::string(square ? "Sqr" : "Cube") + " = " + outputs_[0] + "#\n");
     fields_.blnClearInput = true;
 }
 
@@ -319,33 +308,9 @@ void Calculator::pressSwop()
 void Calculator::pressReset()
 {
     disableAllEquals();
-    for (int i = 0; i < 6; ++i) controls_.disable(operatorKey(i));
-    for (int i : kScientificIndexes) controls_.disable(scientificKey(i));
-    for (int i = 0; i < 3; ++i) controls_.disable(member(C::cmdScientificDegree_0, i));
-    controls_.enable(C::cmdMemory_3);
-    controls_.enable(C::cmdMemory_0);
-    controls_.disable(C::cmdMemory_1);
-    for (int i = 4; i <= 7; ++i) controls_.enable(memoryKey(i));
-    controls_.enable(C::cmdScientificNotation_0);
-    controls_.enable(C::cmdScientificNotation_1);
-    controls_.enable(C::cmdSqrCubed_0);
-    controls_.enable(C::cmdSqrCubed_1);
-    controls_.disable(C::cmdScientificNotation_0);
-    controls_.disable(C::cmdScientificNotation_1);
-    controls_.enable(C::cmdPye);
-    controls_.enable(C::cmdIntrinsic_1);
-    controls_.enable(C::cmdIntrinsic_0);
     controls_.disable(C::cmdIntrinsic_2);
-    for (int d = 0; d <= 9; ++d) controls_.enable(digitKey(d));
-    controls_.enable(C::cmdMemory_2);
-    controls_.disable(C::cmdMemory_0);
-    controls_.disable(C::cmdMemory_1);
-    controls_.enable(C::cmdMemory_2);
-    controls_.enable(C::cmdMemory_3);
-    controls_.enable(C::cmdShift);
-    controls_.enable(C::cmdPye);
-    controls_.enable(C::cmdSqrCubed_0);
-    controls_.enable(C::cmdSqrCubed_1);
+    controls_.enable(kResetEnables);
+    // Emptying the boxes disables the keys that need a value and sets MR and MC.
     setInput("");
     setOutput(0, "");
     fields_.strFirstValue.clear();

@@ -3,6 +3,7 @@
 // "=", ReSet and Wipe. Every key of the window is one method here; setting the input
 // or an output box runs its change reaction at once, before the next step.
 
+#include "calculator/keys.h"
 #include "common/calculator_entry.h"
 #include "common/main_controls.h"
 #include "common/prompter.h"
@@ -18,22 +19,13 @@ namespace tallimo {
 // The window's fields, named as the windows' own code names them.
 struct MainFields {
     std::string strRunningTotal;
-    std::string strTotalOperand;
-    std::string strNewTotal;
     std::string strFileName;
-    std::string strMemoryValue;
-    std::string strInputTrimmed;
     std::int16_t intFileNumber = 0;
-    double dblSecondValue = 0;
-    double dblFirstValue = 0;
     std::array<std::string, 7> strMemory;  // strMemory1 to strMemory7
     std::string strFirstValue;
     bool blnClearInput = false;
     std::string strAngleMode;
 };
-
-// Operator keys in the order of their indexes.
-enum class Operator { Add, Subtract, Multiply, Divide, Mod, Power };
 
 class Calculator : public CalculatorEntry {
 public:
@@ -47,17 +39,17 @@ public:
     void start();
 
     // Number entry.
-    void pressDigit(int digit);
+    void pressDigit(Digit digit);
     void pressSign();
     void pressPoint();
     void pressPercent();
-    void pressExponent(int index);  // 0 "E-", 1 "E+"
-    void pressDelete();             // the "C" key
+    void pressExponent(Exponent exponent);
+    void pressDelete();  // the "C" key
 
     // Operators and evaluation.
-    void pressOperator(int index);
-    void pressEquals(int index);
-    void pressSquareOrCube(int index);  // 0 "X2", 1 "X3"
+    void pressOperator(Operator op);
+    void pressEquals(Equals equals);
+    void pressSquareOrCube(SquareOrCube power);
     void pressPye();
     void pressSwop();
 
@@ -76,9 +68,6 @@ public:
     Spool& spool() { return spool_; }
     Prompter& prompter() { return prompter_; }
 
-    // The pending operation: the visible "=" while the six are enabled.
-    std::optional<int> pendingEquals() const;
-
     // The two failure reactions shared by every calculating key.
     void unknownException();
     void showOverflow();
@@ -95,7 +84,12 @@ public:
 private:
     void inputChanged();
     void outputChanged();
-    void readOperands();
+    // The left-hand operand (strFirstValue) and the right-hand one (the input), read leniently.
+    struct Operands {
+        double first;
+        double second;
+    };
+    Operands operands() const;
     void disableAllEquals();
     void showResult(const std::string& text);  // both boxes, the input read back from the output
     bool wipeValues();                         // asks first; false when the user declines

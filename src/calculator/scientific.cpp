@@ -10,16 +10,30 @@ namespace {
 
 using C = Control;
 
-constexpr int kScientificIndexes[] = {0, 1, 2, 3, 4, 8, 9};
+constexpr std::string_view labelOf(TrigFunction function)
+{
+    switch (function) {
+    case TrigFunction::Tangent: return "Tan";
+    case TrigFunction::Sine: return "Sin";
+    case TrigFunction::Cosine: return "Cos";
+    }
+    return "";
+}
 
-struct TrigKey {
-    TrigFunction function;
-    std::string_view label;
-};
-constexpr TrigKey kTrigKeys[] = {
-    {TrigFunction::Tangent, "Tan"}, {TrigFunction::Sine, "Sin"}, {TrigFunction::Cosine, "Cos"}};
+constexpr std::string_view nameOf(AngleMode mode)
+{
+    switch (mode) {
+    case AngleMode::Degree: return "Degree";
+    case AngleMode::Radian: return "Radian";
+    case AngleMode::Gradient: return "Gradient";
+    }
+    return "";
+}
 
-constexpr std::string_view kModeNames[] = {"Degree", "Radian", "Gradient"};
+// After bin, hex and oct every key that calculates waits for ReSet.
+constexpr auto kCalculatingKeys = join(kDigitKeys, kFunctionKeys, kOperatorKeys, kExponentKeys, kMemoryButtons,
+                                       kSignPointPercentKeys, kSquareAndCubeKeys,
+                                       std::array{C::cmdShift, C::cmdPye, C::cmdWipe});
 
 // The mode is the one whose button is disabled; Gradient is looked at first.
 AngleMode angleMode(const MainControls& controls)
@@ -31,19 +45,18 @@ AngleMode angleMode(const MainControls& controls)
 
 }  // namespace
 
-void ScientificKeys::pressScientific(int index)
+void ScientificKeys::pressScientific(Scientific key)
 {
-    if (index < 0 || index > 9 || (index > 4 && index < 8)) return;
     calculator_.setOutput(0, calculator_.inputText());
     const std::string& operand = calculator_.output(0);
-    switch (index) {
-    case 0: pressBase(readStrict(calculator_.inputText()), Base::Binary, "Bin"); break;
-    case 1: pressBase(readLenient(operand), Base::Hexadecimal, "Hex"); break;
-    case 2: pressBase(readLenient(operand), Base::Octal, "Oct"); break;
-    case 3: pressFunction(Function::SquareRoot, "SqrRoot", " # "); break;
-    case 4: pressFunction(Function::Integer, "Int", "#"); break;
-    case 8: pressFunction(Function::Logarithm, "Log", " # "); break;
-    default: pressFunction(Function::Arctangent, "Atn", " # "); break;
+    switch (key) {
+    case Scientific::Bin: pressBase(readStrict(calculator_.inputText()), Base::Binary, "Bin"); break;
+    case Scientific::Hex: pressBase(readLenient(operand), Base::Hexadecimal, "Hex"); break;
+    case Scientific::Oct: pressBase(readLenient(operand), Base::Octal, "Oct"); break;
+    case Scientific::Sqr: pressFunction(Function::SquareRoot, "SqrRoot", " # "); break;
+    case Scientific::Int: pressFunction(Function::Integer, "Int", "#"); break;
+    case Scientific::Log: pressFunction(Function::Logarithm, "Log", " # "); break;
+    case Scientific::Atn: pressFunction(Function::Arctangent, "Atn", " # "); break;
     }
 }
 
@@ -93,20 +106,7 @@ void ScientificKeys::lock()
     MainControls& controls = calculator_.controls();
     controls.disable(C::cmdSwop);
     controls.enable(C::cmdReset);
-    for (int d = 0; d <= 9; ++d) controls.disable(digitKey(d));
-    for (int i : kScientificIndexes) controls.disable(scientificKey(i));
-    for (int i = 0; i < 3; ++i) controls.disable(member(C::cmdScientificDegree_0, i));
-    for (int i = 0; i < 6; ++i) controls.disable(operatorKey(i));
-    controls.disable(C::cmdScientificNotation_0);
-    controls.disable(C::cmdScientificNotation_1);
-    for (int i = 0; i < 4; ++i) controls.disable(memoryKey(i));
-    controls.disable(C::cmdShift);
-    for (int i = 0; i < 3; ++i) controls.disable(member(C::cmdIntrinsic_0, i));
-    controls.disable(C::cmdSqrCubed_0);
-    controls.disable(C::cmdSqrCubed_1);
-    for (int i = 4; i < 8; ++i) controls.disable(memoryKey(i));
-    controls.disable(C::cmdPye);
-    controls.disable(C::cmdWipe);
+    controls.disable(kCalculatingKeys);
     calculator_.prompter().ask(notice(MsgClickReset()));
     calculator_.fields().blnClearInput = true;
 }
@@ -118,49 +118,35 @@ void ScientificKeys::fail()
     calculator_.controls().disable(C::txtOutput_0);
 }
 
-void ScientificKeys::pressLevel(int index)
+void ScientificKeys::pressLevel(AngleMode mode)
 {
-    if (index < 0 || index > 2) return;
     MainControls& controls = calculator_.controls();
-    for (int i = 0; i < 3; ++i) {
-        const Control level = member(C::cmdLevel_0, i);
-        if (i == index) {
-            controls.disable(level);
-        } else {
-            controls.show(level);
-            controls.enable(level);
-        }
+    // The mode in force is the one whose button is disabled.
+    for (AngleMode m : kAngleModes) {
+        controls.enable(controlOf(m), m != mode);
+        if (m != mode) controls.show(controlOf(m));
     }
-    calculator_.fields().strAngleMode = kModeNames[index];
+    calculator_.fields().strAngleMode = nameOf(mode);
 }
 
-void ScientificKeys::pressTrig(int index)
+void ScientificKeys::pressTrig(TrigFunction function)
 {
-    if (index < 0 || index > 2) return;
     calculator_.setOutput(0, calculator_.inputText());
     const std::string& operand = calculator_.output(0);
     const AngleMode mode = angleMode(calculator_.controls());
-    double angle = 0;
-    if (mode == AngleMode::Radian) {
-        angle = readLenient(operand);
-        angleText_ = operand;
-    } else {
-        const auto strict = readStrict(operand);
-        if (!strict) {
-            calculator_.unknownException();
-            return;
-        }
-        angle = *strict;
-        angleText_ = numberToText(toRadians(angle, mode));
+    // Degrees and gradients must be a number as the keys build it.
+    const auto angle = mode == AngleMode::Radian ? std::optional(readLenient(operand)) : readStrict(operand);
+    if (!angle) {
+        calculator_.unknownException();
+        return;
     }
-    const TrigKey& key = kTrigKeys[index];
-    const auto result = trigonometric(key.function, angle, mode);
+    const auto result = trigonometric(function, *angle, mode);
     if (!result) {
         calculator_.unknownException();
         return;
     }
     showResult(numberToText(*result));
-    appendResultLine(std::string(key.label) + " " + calculator_.fields().strAngleMode, " # ");
+    appendResultLine(std::string(labelOf(function)) + " " + calculator_.fields().strAngleMode, " # ");
     calculator_.fields().blnClearInput = true;
 }
 

@@ -16,16 +16,9 @@ class ScientificKeys {
 public:
     explicit ScientificKeys(Calculator& calculator) : calculator_(calculator) {}
 
-    // cmdScientific: 0 bin, 1 hex, 2 oct, 3 sqr, 4 int, 8 log, 9 atn.
-    void pressScientific(int index);
-    // cmdLevel: 0 Degree, 1 Radian, 2 Gradient.
-    void pressLevel(int index);
-    // cmdScientificDegree: 0 tan, 1 sin, 2 cos.
-    void pressTrig(int index);
-
-    // The angle of the last trigonometric key in radians. It has a field of its own
-    // so that a pending operation keeps its left-hand operand: 2 + 30 sin = is 2.5.
-    const std::string& angleText() const { return angleText_; }
+    void pressScientific(Scientific key);
+    void pressLevel(AngleMode mode);
+    void pressTrig(TrigFunction function);
 
 private:
     void pressBase(std::optional<double> value, Base base, std::string_view label);
@@ -36,7 +29,6 @@ private:
     void fail();
 
     Calculator& calculator_;
-    std::string angleText_;
 };
 
 }  // namespace tallimo

@@ -14,11 +14,6 @@ constexpr std::string_view kNames[] = {
 
 std::string_view controlName(Control control) { return kNames[static_cast<std::size_t>(control)]; }
 
-Control scientificKey(int index)
-{
-    return index <= 4 ? member(Control::cmdScientific_0, index) : member(Control::cmdScientific_8, index - 8);
-}
-
 MainControls::MainControls()
     : flags_{{
 #define TALLIMO_CONTROL_FLAGS(name, enabled, visible) Flags{enabled != 0, visible != 0, false},

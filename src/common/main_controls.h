@@ -3,8 +3,10 @@
 // visible and checked flags keyed by the control, plus the window's two heights.
 // The names are the windows' objectNames; the view finds each widget by its name.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace tallimo {
@@ -71,24 +73,35 @@ inline constexpr std::size_t kControlCount = 0
 std::string_view controlName(Control control);
 
 // Member `index` of an indexed group whose members are declared in index order
-// from `first` (the gaps of cmdScientific are handled by scientificKey).
+// from `first`. The keys' groups are mapped to their types in calculator/keys.h.
 constexpr Control member(Control first, int index)
 {
     return static_cast<Control>(static_cast<int>(first) + index);
 }
-inline Control digitKey(int d) { return member(Control::cmdDigit_0, d); }
-inline Control operatorKey(int i) { return member(Control::cmdOperator_0, i); }
-inline Control equalsKey(int i) { return member(Control::cmdEquals_0, i); }
-inline Control memoryKey(int i) { return member(Control::cmdMemory_0, i); }
 inline Control memoryCell(int k) { return member(Control::txtOutput_0, k); }
 inline Control sendButton(int i) { return member(Control::optMemory_0, i); }
 inline Control deleteBox(int i) { return member(Control::chkDelete_0, i); }
-Control scientificKey(int index);  // 0 to 4, 8, 9
+
+// A command's two twins: its menu-bar item and its popup item.
+struct MenuPair {
+    Control bar;
+    Control popup;
+};
 
 // The window is either short (upper band only) or tall (the lower band in view).
 enum class WindowHeight { Short, Tall };
 inline constexpr int kShortHeightTwips = 5250;
 inline constexpr int kTallHeightTwips = 8556;
+
+// A named group of controls made of smaller ones.
+template <std::size_t... N>
+constexpr std::array<Control, (N + ...)> join(const std::array<Control, N>&... groups)
+{
+    std::array<Control, (N + ...)> joined{};
+    auto at = joined.begin();
+    ((at = std::copy(groups.begin(), groups.end(), at)), ...);
+    return joined;
+}
 
 class MainControls {
 public:
@@ -104,6 +117,13 @@ public:
     void hide(Control c) { show(c, false); }
     void check(Control c, bool on = true) { flags_[index(c)].checked = on; }
 
+    // A named group of controls whose states are set together.
+    void enable(std::span<const Control> group, bool on = true)
+    {
+        for (Control c : group) enable(c, on);
+    }
+    void disable(std::span<const Control> group) { enable(group, false); }
+
     WindowHeight height() const { return height_; }
     void setHeight(WindowHeight h) { height_ = h; }
 
@@ -113,6 +133,7 @@ public:
         enable(bar, on);
         enable(popup, on);
     }
+    void enable(MenuPair pair, bool on = true) { enableMenuPair(pair.bar, pair.popup, on); }
 
 private:
     struct Flags {

@@ -32,7 +32,6 @@ void ConversionWindowModel::load()
     targetsEnabled_ = false;
     selection_ = Selection::none();
     amount_ = 0;
-    sentValue_.clear();
 }
 
 void ConversionWindowModel::open()
@@ -41,7 +40,7 @@ void ConversionWindowModel::open()
     shown_ = true;
 }
 
-void ConversionWindowModel::chooseUnit(std::size_t unit, MenuPlace place)
+void ConversionWindowModel::chooseUnit(std::size_t unit, MenuOrigin place)
 {
     if (unit >= design_.units.size()) return;
     height_ = design_.expandedHeight;
@@ -54,7 +53,7 @@ void ConversionWindowModel::chooseUnit(std::size_t unit, MenuPlace place)
         output_.clear();
     }
     const SourceUnit& source = design_.units[unit];
-    amountLabel_ = place == MenuPlace::Popup ? source.popupAmountText : source.amountText;
+    amountLabel_ = place == MenuOrigin::Popup ? source.popupAmountText : source.amountText;
 }
 
 void ConversionWindowModel::pressKeypad(int index)
@@ -141,9 +140,8 @@ void ConversionWindowModel::chooseSend()
         return;
     }
     calculator_.setInput(output_);
-    sentValue_ = calculator_.input();
     calculator_.setOutput(calculator_.input());
-    calculator_.appendToSpool(sentValue_);
+    calculator_.appendToSpool(calculator_.input());
     if (!design_.sendStaysSelected) clear(Selection::Kind::Send);
 }
 

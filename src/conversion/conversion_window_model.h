@@ -6,6 +6,7 @@
 // result through the CalculatorEntry of the main window.
 
 #include "common/calculator_entry.h"
+#include "common/menu_origin.h"
 #include "common/prompter.h"
 #include "conversion/window_design.h"
 
@@ -37,8 +38,6 @@ struct Selection {
     friend bool operator==(const Selection&, const Selection&) = default;
 };
 
-enum class MenuPlace { MenuBar, Popup };
-
 // What Exit did to the window.
 enum class ExitOutcome { Stays, Hidden, Closed };
 
@@ -50,7 +49,7 @@ public:
 
     // The main window's launcher: shows the window, loading it afresh if it was closed.
     void open();
-    void chooseUnit(std::size_t unit, MenuPlace place = MenuPlace::MenuBar);
+    void chooseUnit(std::size_t unit, MenuOrigin place = MenuOrigin::MenuBar);
     void pressKeypad(int index);
     // A target button of the shown unit; an index the unit does not have does nothing.
     void chooseTarget(int index);
@@ -79,7 +78,6 @@ public:
     Selection selection() const { return selection_; }
 
     double amount() const { return amount_; }
-    const std::string& sentValue() const { return sentValue_; }
 
 private:
     void load();
@@ -108,7 +106,6 @@ private:
     bool targetsEnabled_ = false;
     Selection selection_;
     double amount_ = 0;
-    std::string sentValue_;
 };
 
 }  // namespace tallimo

@@ -14,23 +14,19 @@ Memory::Memory(Calculator& calculator, TextFiles& files, std::string startFolder
 {
 }
 
-void Memory::pressMemory(int index)
+void Memory::pressMemory(MemoryKey key)
 {
-    if (index < 0 || index > 7) return;
     calculator_.controls().disable(Control::cmdDeleteMemory);
     calculator_.setOutput(0, calculator_.inputText());
-    MainFields& fields = calculator_.fields();
-    fields.strMemoryValue = normalised(calculator_.output(kCellCount));
-    fields.strTotalOperand = normalised(calculator_.output(0));
-    switch (index) {
-    case 0: cells_.storePlus(); break;
-    case 1: cells_.storeMinus(); break;
-    case 2: cells_.recall(); break;
-    case 3: cells_.clearAll(); break;
-    case 4: total_.increment(); break;
-    case 5: total_.decrement(); break;
-    case 6: total_.recall(); break;
-    case 7: total_.reset(); break;
+    switch (key) {
+    case MemoryKey::MPlus: cells_.storePlus(); break;
+    case MemoryKey::MMinus: cells_.storeMinus(); break;
+    case MemoryKey::MRecall: cells_.recall(); break;
+    case MemoryKey::MClear: cells_.clearAll(); break;
+    case MemoryKey::TPlus: total_.increment(); break;
+    case MemoryKey::TMinus: total_.decrement(); break;
+    case MemoryKey::TRecall: total_.recall(); break;
+    case MemoryKey::TClear: total_.reset(); break;
     }
 }
 

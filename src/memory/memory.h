@@ -21,8 +21,7 @@ public:
     // memory files are kept there.
     Memory(Calculator& calculator, TextFiles& files, std::string startFolder);
 
-    // cmdMemory(0 to 7): M+, M-, MR, MC, T+, T-, TR, TC.
-    void pressMemory(int index);
+    void pressMemory(MemoryKey key);
     void pressShift() { total_.pressShift(); }
 
     // The memory panel.

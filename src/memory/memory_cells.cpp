@@ -46,7 +46,8 @@ void MemoryCells::place(const std::string& text)
             return;
         }
     }
-    const std::string question = MsgMemoryFull(calculator_.fields().strMemoryValue);
+    // The question names the oldest value, the one that would go.
+    const std::string question = MsgMemoryFull(normalised(calculator_.output(kCellCount)));
     if (!consents(calculator_.prompter().ask(okCancel(question)))) return;
     for (int k = kCellCount; k >= 2; --k) calculator_.setOutput(k, calculator_.output(k - 1));
     calculator_.setOutput(1, text);

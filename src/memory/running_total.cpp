@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/numbers.h"
 
+#include <array>
 #include <cmath>
 
 namespace tallimo {
@@ -11,11 +12,9 @@ namespace {
 
 using C = Control;
 
-constexpr int kFirstMemoryKey = 0;
-constexpr int kFirstTotalKey = 4;
-constexpr int kKeysPerSet = 4;
-constexpr int kRecallKey = 6;
-constexpr int kResetKey = 7;
+constexpr std::array kMemorySet{C::cmdMemory_0, C::cmdMemory_1, C::cmdMemory_2, C::cmdMemory_3, C::fraMemory};
+constexpr std::array kTotalSet{C::cmdMemory_4, C::cmdMemory_5, C::cmdMemory_6, C::cmdMemory_7, C::fraTotal,
+                               C::pctShift};
 
 }  // namespace
 
@@ -28,7 +27,8 @@ void RunningTotal::change(bool subtract)
     MainFields& fields = calculator_.fields();
     fields.strRunningTotal = normalised(fields.strRunningTotal);
     const double total = readLenient(fields.strRunningTotal);
-    const double operand = readLenient(fields.strTotalOperand);
+    const std::string operandText = normalised(calculator_.output(0));
+    const double operand = readLenient(operandText);
     const double result = subtract ? total - operand : total + operand;
     // A total beyond the double range could only be shown saturated, and every
     // later sum on it would be wrong: refuse it and keep the total.
@@ -37,11 +37,10 @@ void RunningTotal::change(bool subtract)
         enableRecallAndReset(true);
         return;
     }
-    fields.strNewTotal = numberToText(result);
-    const std::string question =
-        MsgRunningTotalChange(fields.strRunningTotal, subtract, fields.strTotalOperand, fields.strNewTotal);
+    const std::string newTotal = numberToText(result);
+    const std::string question = MsgRunningTotalChange(fields.strRunningTotal, subtract, operandText, newTotal);
     if (consents(calculator_.prompter().ask(okCancel(question)))) {
-        fields.strRunningTotal = fields.strNewTotal;
+        fields.strRunningTotal = newTotal;
         window_.setText(fields.strRunningTotal);
     }
     enableRecallAndReset(true);
@@ -74,18 +73,15 @@ void RunningTotal::pressShift()
 {
     MainControls& controls = calculator_.controls();
     const bool toTotals = controls.visible(C::fraMemory);
-    for (int i = 0; i < kKeysPerSet; ++i) controls.show(memoryKey(kFirstMemoryKey + i), !toTotals);
-    controls.show(C::fraMemory, !toTotals);
-    for (int i = 0; i < kKeysPerSet; ++i) controls.show(memoryKey(kFirstTotalKey + i), toTotals);
-    controls.show(C::fraTotal, toTotals);
-    controls.show(C::pctShift, toTotals);
+    for (Control c : kMemorySet) controls.show(c, !toTotals);
+    for (Control c : kTotalSet) controls.show(c, toTotals);
     enableRecallAndReset(total() != "0");
 }
 
 void RunningTotal::enableRecallAndReset(bool on)
 {
-    calculator_.controls().enable(memoryKey(kRecallKey), on);
-    calculator_.controls().enable(memoryKey(kResetKey), on);
+    calculator_.controls().enable(controlOf(MemoryKey::TRecall), on);
+    calculator_.controls().enable(controlOf(MemoryKey::TClear), on);
 }
 
 }  // namespace tallimo

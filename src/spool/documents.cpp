@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "spool/document_file.h"
+#include "spool/page_items.h"
 #include "spool/recovery_copy.h"
 
 namespace tallimo {
@@ -17,22 +18,11 @@ constexpr std::int16_t kFreeFileNumber = 1;
 std::string tooLarge(const std::string& fileName) { return MsgPageTooLarge(fileName, kLargestDocumentInWords); }
 
 // What an open page allows besides Style and New, enabled by New.
-constexpr Control kPageItems[] = {
-    C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint, C::PopUpClose, C::mnuCut, C::mnuCopy,
-    C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline,
-    C::mnuColor, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
-
+constexpr auto kPageItems = join(kSaveAndPrintItems, kCloseItems, kPageEditItems);
 // The popup's New on a hidden page: the page's items without Save and Print.
-constexpr Control kFreshPageItems[] = {
-    C::mnuStyle, C::PopUpStyle, C::mnuClose, C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut,
-    C::PopUpCopy, C::PopUpPaste, C::mnuBold, C::mnuItalic, C::mnuUnderline, C::mnuColor, C::PopUpBold,
-    C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
-
+constexpr auto kFreshPageItems = join(kStyleItems, kCloseItems, kPageEditItems);
 // Everything an open page allows, Style included: enabled by Open, disabled by Close.
-constexpr Control kAllPageItems[] = {
-    C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
-    C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
-    C::mnuItalic, C::mnuColor, C::mnuUnderline, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
+constexpr auto kAllPageItems = join(kStyleItems, kSaveAndPrintItems, kCloseItems, kPageEditItems);
 
 }  // namespace
 
@@ -47,7 +37,7 @@ void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
     spool.setText(text);
     controls.show(C::txtSpool);
     controls.setHeight(WindowHeight::Tall);
-    for (C item : kAllPageItems) controls.enable(item);
+    controls.enable(kAllPageItems);
 }
 
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
@@ -66,10 +56,10 @@ void Documents::newPage(MenuOrigin origin)
         if (recovery_) recovery_->discard();
         controls_.setHeight(WindowHeight::Tall);
         if (fromPopup) {
-            for (C item : kFreshPageItems) controls_.enable(item);
+            controls_.enable(kFreshPageItems);
         } else {
             controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
-            controls_.enableMenuPair(C::mnuClose, C::PopUpClose, true);
+            controls_.enable(kCloseItems);
         }
         return;
     }
@@ -77,7 +67,7 @@ void Documents::newPage(MenuOrigin origin)
     spool_.setText("");
     if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Tall);
-    for (C item : kPageItems) controls_.enable(item);
+    controls_.enable(kPageItems);
     if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
 }
 
@@ -139,7 +129,7 @@ void Documents::close()
     controls_.hide(C::txtSpool);
     if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Short);
-    for (C item : kAllPageItems) controls_.disable(item);
+    controls_.disable(kAllPageItems);
     controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
 }
 

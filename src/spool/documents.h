@@ -6,7 +6,7 @@
 #include "common/prompter.h"
 #include "common/text_files.h"
 #include "spool/file_dialogs.h"
-#include "spool/menu_origin.h"
+#include "common/menu_origin.h"
 #include "spool/printer.h"
 #include "spool/spool.h"
 

@@ -1,22 +1,15 @@
 #include "spool/edit_menu.h"
 
 #include "common/messages.h"
+#include "spool/page_items.h"
 
 namespace tallimo {
 
 void applySpoolChange(MainControls& controls, const Spool& spool)
 {
-    using C = Control;
-    const bool on = !spool.isEmpty() && controls.visible(C::txtSpool);
-    for (C item : {C::mnuPrint, C::PopUpprint, C::mnuSave, C::PopUpSave, C::mnuStyle, C::PopUpStyle}) {
-        controls.enable(item, on);
-    }
-    if (on) controls.enableMenuPair(C::mnuClose, C::PopUpClose, true);
-    for (C item : {C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
-                   C::mnuItalic, C::mnuUnderline, C::mnuColor, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline,
-                   C::PopUpColor}) {
-        controls.enable(item, on);
-    }
+    const bool on = !spool.isEmpty() && controls.visible(Control::txtSpool);
+    controls.enable(join(kSaveAndPrintItems, kStyleItems, kPageEditItems), on);
+    if (on) controls.enable(kCloseItems);
 }
 
 void EditMenu::copy() { clipboard_.setText(spool_.selectedText()); }

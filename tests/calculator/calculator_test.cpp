@@ -36,7 +36,7 @@ TEST_P(Keys, LeaveBoxesTapeAndMessages)
     EXPECT_FALSE(enabled(C::cmdReset)) << "only the scientific keys enable ReSet";
     if (s.message == kOverflow) {
         EXPECT_EQ(prompter.asked[0].icon, Icon::Exclamation);
-        for (int k = 0; k < 6; ++k) EXPECT_FALSE(enabled(equalsKey(k))) << k;
+        for (Equals k : kEqualsKeys) EXPECT_FALSE(enabled(controlOf(k))) << controlName(controlOf(k));
     }
 }
 
@@ -81,7 +81,7 @@ TEST_F(CalculatorTest, StartState)
 {
     std::set<Control> expected = {C::cmdIntrinsic_0, C::cmdIntrinsic_1, C::cmdPye, C::cmdLevel_1, C::cmdLevel_2,
                                   C::cmdMemory_2, C::cmdMemory_3, C::cmdShift, C::cmdDestroy};
-    for (int d = 0; d <= 9; ++d) expected.insert(digitKey(d));
+    expected.insert(kDigitKeys.begin(), kDigitKeys.end());
     EXPECT_EQ(clickable(), expected);
     EXPECT_FALSE(enabled(C::mnuClose) || enabled(C::mnuCopy) || enabled(C::mnuWipe) || visible(C::txtSpool));
     EXPECT_EQ(calculator.controls().height(), WindowHeight::Short);
@@ -101,11 +101,14 @@ TEST_F(CalculatorTest, AnInputEnablesTheCalculatingKeysAndAnEmptyOneDisablesThem
 
 TEST_F(CalculatorTest, EachOperatorShowsExactlyOneEqualsWithModAndPowerCrossedOver)
 {
-    const int expected[] = {0, 1, 2, 3, 5, 4};
-    for (int i = 0; i < 6; ++i) {
+    const std::pair<Operator, Control> shown[] = {
+        {Operator::Add, C::cmdEquals_0},    {Operator::Subtract, C::cmdEquals_1}, {Operator::Multiply, C::cmdEquals_2},
+        {Operator::Divide, C::cmdEquals_3}, {Operator::Mod, C::cmdEquals_5},      {Operator::Power, C::cmdEquals_4}};
+    for (const auto& [op, equals] : shown) {
         calculator.setInput("2");
-        calculator.pressOperator(i);
-        for (int k = 0; k < 6; ++k) EXPECT_EQ(visible(equalsKey(k)), k == expected[i]) << i << k;
+        calculator.pressOperator(op);
+        for (Equals k : kEqualsKeys)
+            EXPECT_EQ(visible(controlOf(k)), controlOf(k) == equals) << controlName(equals) << controlName(controlOf(k));
     }
 }
 

@@ -127,10 +127,11 @@ TEST_F(ScientificTest, MenuWipeAfterAFailureEnablesTheInputButNotTheOutput)
 TEST_F(ScientificTest, ModeButtonsAndTheModeNameMoveTogether)
 {
     const char* names[] = {"Degree", "Radian", "Gradient"};
+    const Control buttons[] = {C::cmdLevel_0, C::cmdLevel_1, C::cmdLevel_2};
     for (int mode : {1, 2, 0, 2}) {
         ASSERT_EQ(keys(names[mode]), "");
         EXPECT_EQ(calculator.fields().strAngleMode, names[mode]);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(enabled(member(C::cmdLevel_0, i)), i != mode) << names[mode] << i;
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(enabled(buttons[i]), i != mode) << names[mode] << i;
     }
     EXPECT_EQ(keys("Gradient"), "Gradient") << "the chosen mode's button takes no click";
 }

@@ -8,7 +8,9 @@
 
 namespace tallimo::testing {
 
-inline constexpr int kMPlus = 0, kMMinus = 1, kMR = 2, kMC = 3, kTPlus = 4, kTR = 6, kTC = 7;
+inline constexpr MemoryKey kMPlus = MemoryKey::MPlus, kMMinus = MemoryKey::MMinus, kMR = MemoryKey::MRecall,
+                          kMC = MemoryKey::MClear, kTPlus = MemoryKey::TPlus, kTR = MemoryKey::TRecall,
+                          kTC = MemoryKey::TClear;
 
 // A started calculator with its memory, on in-memory files in the start folder.
 class MemoryTest : public CalculatorTest {

@@ -15,7 +15,7 @@ const std::string kFull = "Adding another value will remove the memory  7.5. Alt
 struct StoreCase {
     const char* before;  // the cells, as fill() takes them
     const char* input;
-    int key;
+    MemoryKey key;
     std::vector<Answer> answers;
     std::vector<std::string> asked;
     const char* after;  // nullptr when a sign question was refused and nothing changed

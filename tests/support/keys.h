@@ -20,18 +20,21 @@ inline std::map<std::string, Key> calculatorKeys()
 {
     using C = Control;
     std::map<std::string, Key> keys;
-    for (int d = 0; d <= 9; ++d)
-        keys[std::to_string(d)] = {digitKey(d), [d](Calculator& c) { c.pressDigit(d); }};
-    const char* operators[] = {"+", "-", "*", "/", "Mod", "^"};
-    for (int i = 0; i < 6; ++i) keys[operators[i]] = {operatorKey(i), [i](Calculator& c) { c.pressOperator(i); }};
+    for (Digit d : kDigits)
+        keys[std::string(1, digitCharacter(d))] = {controlOf(d), [d](Calculator& c) { c.pressDigit(d); }};
+    const std::pair<const char*, Operator> operators[] = {{"+", Operator::Add},      {"-", Operator::Subtract},
+                                                          {"*", Operator::Multiply}, {"/", Operator::Divide},
+                                                          {"Mod", Operator::Mod},    {"^", Operator::Power}};
+    for (const auto& [caption, op] : operators)
+        keys[caption] = {controlOf(op), [op](Calculator& c) { c.pressOperator(op); }};
     keys["+/-"] = {C::cmdIntrinsic_0, [](Calculator& c) { c.pressSign(); }};
     keys["."] = {C::cmdIntrinsic_1, [](Calculator& c) { c.pressPoint(); }};
     keys["%"] = {C::cmdIntrinsic_2, [](Calculator& c) { c.pressPercent(); }};
-    keys["E-"] = {C::cmdScientificNotation_0, [](Calculator& c) { c.pressExponent(0); }};
-    keys["E+"] = {C::cmdScientificNotation_1, [](Calculator& c) { c.pressExponent(1); }};
+    keys["E-"] = {C::cmdScientificNotation_0, [](Calculator& c) { c.pressExponent(Exponent::Negative); }};
+    keys["E+"] = {C::cmdScientificNotation_1, [](Calculator& c) { c.pressExponent(Exponent::Positive); }};
     keys["C"] = {C::cmdDelete, [](Calculator& c) { c.pressDelete(); }};
-    keys["X2"] = {C::cmdSqrCubed_0, [](Calculator& c) { c.pressSquareOrCube(0); }};
-    keys["X3"] = {C::cmdSqrCubed_1, [](Calculator& c) { c.pressSquareOrCube(1); }};
+    keys["X2"] = {C::cmdSqrCubed_0, [](Calculator& c) { c.pressSquareOrCube(SquareOrCube::Square); }};
+    keys["X3"] = {C::cmdSqrCubed_1, [](Calculator& c) { c.pressSquareOrCube(SquareOrCube::Cube); }};
     keys["Pye"] = {C::cmdPye, [](Calculator& c) { c.pressPye(); }};
     keys["swop"] = {C::cmdSwop, [](Calculator& c) { c.pressSwop(); }};
     keys["ReSet"] = {C::cmdReset, [](Calculator& c) { c.pressReset(); }};
@@ -42,9 +45,9 @@ inline std::map<std::string, Key> calculatorKeys()
 // The "=" that a person sees: the visible one of the six, when it is enabled.
 inline bool pressVisibleEquals(Calculator& calculator)
 {
-    for (int k = 0; k < 6; ++k) {
-        if (calculator.controls().visible(equalsKey(k))) {
-            if (!calculator.controls().enabled(equalsKey(k))) return false;
+    for (Equals k : kEqualsKeys) {
+        if (calculator.controls().visible(controlOf(k))) {
+            if (!calculator.controls().enabled(controlOf(k))) return false;
             calculator.pressEquals(k);
             return true;
         }

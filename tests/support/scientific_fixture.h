@@ -4,24 +4,31 @@
 #include "calculator/scientific.h"
 #include "support/calculator_fixture.h"
 
+#include <tuple>
+
 namespace tallimo::testing {
 
 inline std::map<std::string, Key> scientificKeys(ScientificKeys& scientific)
 {
+    using C = Control;
     auto keys = calculatorKeys();
-    const char* functions[] = {"bin", "hex", "oct", "sqr", "int", nullptr, nullptr, nullptr, "log", "atn"};
-    for (int i = 0; i < 10; ++i) {
-        if (functions[i] == nullptr) continue;
-        keys[functions[i]] = {scientificKey(i), [&scientific, i](Calculator&) { scientific.pressScientific(i); }};
-    }
-    const char* trig[] = {"tan", "sin", "cos"};
-    const char* levels[] = {"Degree", "Radian", "Gradient"};
-    for (int i = 0; i < 3; ++i) {
-        keys[trig[i]] = {member(Control::cmdScientificDegree_0, i),
-                         [&scientific, i](Calculator&) { scientific.pressTrig(i); }};
-        keys[levels[i]] = {member(Control::cmdLevel_0, i),
-                           [&scientific, i](Calculator&) { scientific.pressLevel(i); }};
-    }
+    const std::tuple<const char*, Control, Scientific> functions[] = {
+        {"bin", C::cmdScientific_0, Scientific::Bin}, {"hex", C::cmdScientific_1, Scientific::Hex},
+        {"oct", C::cmdScientific_2, Scientific::Oct}, {"sqr", C::cmdScientific_3, Scientific::Sqr},
+        {"int", C::cmdScientific_4, Scientific::Int}, {"log", C::cmdScientific_8, Scientific::Log},
+        {"atn", C::cmdScientific_9, Scientific::Atn}};
+    for (const auto& [caption, control, key] : functions)
+        keys[caption] = {control, [&scientific, key](Calculator&) { scientific.pressScientific(key); }};
+    const std::tuple<const char*, Control, TrigFunction> trig[] = {{"tan", C::cmdScientificDegree_0, TrigFunction::Tangent},
+                                                                   {"sin", C::cmdScientificDegree_1, TrigFunction::Sine},
+                                                                   {"cos", C::cmdScientificDegree_2, TrigFunction::Cosine}};
+    for (const auto& [caption, control, f] : trig)
+        keys[caption] = {control, [&scientific, f](Calculator&) { scientific.pressTrig(f); }};
+    const std::tuple<const char*, Control, AngleMode> levels[] = {{"Degree", C::cmdLevel_0, AngleMode::Degree},
+                                                                  {"Radian", C::cmdLevel_1, AngleMode::Radian},
+                                                                  {"Gradient", C::cmdLevel_2, AngleMode::Gradient}};
+    for (const auto& [caption, control, mode] : levels)
+        keys[caption] = {control, [&scientific, mode](Calculator&) { scientific.pressLevel(mode); }};
     return keys;
 }
 

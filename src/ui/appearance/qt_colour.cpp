@@ -6,12 +6,19 @@
 
 namespace tallimo::ui {
 
-void paintBackground(QWidget& widget, Colour colour)
+void paintBackground(QWidget& widget, const QColor& colour)
 {
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, toQColor(colour));
+    palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+void paintWhite(QWidget& optionButton)
+{
+    // A button fills with its button colour, unless told to take its window colour.
+    optionButton.setBackgroundRole(QPalette::Window);
+    paintBackground(optionButton, Qt::white);
 }
 
 void keepDesktopBackground(QWidget& widget)

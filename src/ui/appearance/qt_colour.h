@@ -16,9 +16,12 @@ inline Colour fromQColor(const QColor& colour)
             static_cast<std::uint8_t>(colour.blue())};
 }
 
-// Fills the widget's background with the colour; children that paint their own
-// background keep theirs.
-void paintBackground(QWidget& widget, Colour colour);
+// Fills the widget's background with the colour (a colour scheme's, a panel's);
+// children that paint their own background keep theirs.
+void paintBackground(QWidget& widget, const QColor& colour);
+
+// An option button on a coloured window that shows white behind its caption.
+void paintWhite(QWidget& optionButton);
 
 // Keeps the desktop's background on a widget whatever colour its window is given
 // later: a menu bar's black text would vanish on a black window.

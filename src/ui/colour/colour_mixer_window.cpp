@@ -36,22 +36,11 @@ constexpr ComponentNames kComponents[] = {
 }  // namespace
 
 ColourMixerWindow::ColourMixerWindow(Prompter& prompter, std::function<void()> releaseColourItems, QWidget* parent)
-    : QWidget(parent, Qt::Window), mixer_(prompter, std::move(releaseColourItems))
+    : BuiltOnFirstShow(parent, Qt::Window), mixer_(prompter, std::move(releaseColourItems))
 {
     setObjectName("frmColour");
     setWindowTitle("TallimoPalette");
     setFixedSize(kWidth, kHeight);
-}
-
-void ColourMixerWindow::ensureBuilt()
-{
-    if (mixed_ == nullptr) build();
-}
-
-void ColourMixerWindow::setVisible(bool visible)
-{
-    if (visible) ensureBuilt();
-    QWidget::setVisible(visible);
 }
 
 void ColourMixerWindow::build()
@@ -132,13 +121,13 @@ void ColourMixerWindow::open(Colour background)
 void ColourMixerWindow::setBackground(Colour colour)
 {
     mixer_.setBackground(colour);
-    paintBackground(*this, colour);
+    paintBackground(*this, toQColor(colour));
 }
 
 void ColourMixerWindow::render()
 {
-    paintBackground(*this, mixer_.background());
-    paintBackground(*mixed_, mixer_.mixed());
+    paintBackground(*this, toQColor(mixer_.background()));
+    paintBackground(*mixed_, toQColor(mixer_.mixed()));
     for (int i = 0; i < 3; ++i) {
         const auto component = static_cast<Component>(i);
         valueLabels_[i]->setText(QString::fromStdString(mixer_.valueText(component)));

@@ -3,6 +3,7 @@
 // each component's value. Modeless; the main window keeps one and opens it again.
 
 #include "appearance/colour_mixer.h"
+#include "ui/built_on_first_show.h"
 
 #include <QWidget>
 
@@ -15,7 +16,7 @@ class QSlider;
 
 namespace tallimo::ui {
 
-class ColourMixerWindow : public QWidget {
+class ColourMixerWindow : public BuiltOnFirstShow<QWidget> {
     Q_OBJECT
 
 public:
@@ -27,17 +28,11 @@ public:
     void setBackground(Colour colour);
     const ColourMixer& mixer() const { return mixer_; }
 
-    // Loaded hidden at start and seldom opened, the mixer builds its menu and
-    // controls the first time it shows. This builds them now, for whoever needs
-    // them before that.
-    void ensureBuilt();
-    void setVisible(bool visible) override;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void build();
+    void build() override;
     void exit();
     void render();
 

@@ -1,5 +1,6 @@
 #include "ui/conversion/conversion_window.h"
 
+#include "ui/adapters/qt_text.h"
 #include "ui/twips.h"
 
 #include <QButtonGroup>
@@ -18,8 +19,7 @@ namespace {
 
 void present(QLineEdit* box, const std::string& text, ControlFlags flags)
 {
-    const QString wanted = QString::fromStdString(text);
-    if (box->text() != wanted) box->setText(wanted);
+    ui::setTextIfChanged(*box, text);
     box->setVisible(flags.visible);
     box->setEnabled(flags.enabled);
 }
@@ -40,7 +40,7 @@ Answer ConversionWindow::RenderingPrompter::ask(const Message& message)
 
 ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calculator, Prompter& prompter,
                                    QWidget* parent)
-    : QMainWindow(parent, Qt::Window), prompter_(*this, prompter), model_(kind, calculator, prompter_)
+    : BuiltOnFirstShow(parent, Qt::Window), prompter_(*this, prompter), model_(kind, calculator, prompter_)
 {
     const WindowDesign& design = model_.design();
     setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
@@ -49,18 +49,11 @@ ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calcula
 
 ConversionWindow::~ConversionWindow() = default;
 
-void ConversionWindow::ensureBuilt()
+void ConversionWindow::build()
 {
-    if (client_ != nullptr) return;
     buildMenus();
     buildClient();
     render();
-}
-
-void ConversionWindow::setVisible(bool visible)
-{
-    if (visible) ensureBuilt();
-    QMainWindow::setVisible(visible);
 }
 
 void ConversionWindow::open()

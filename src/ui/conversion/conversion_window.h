@@ -5,6 +5,7 @@
 #include "common/calculator_entry.h"
 #include "common/prompter.h"
 #include "conversion/conversion_window_model.h"
+#include "ui/built_on_first_show.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -21,7 +22,7 @@ class QRadioButton;
 
 namespace tallimo {
 
-class ConversionWindow : public QMainWindow {
+class ConversionWindow : public ui::BuiltOnFirstShow<QMainWindow> {
     Q_OBJECT
 
 public:
@@ -38,12 +39,6 @@ public:
     // The colour scheme's background; option buttons and labels stay white.
     void setBackColour(const QColor& colour);
     QColor backColour() const { return backColour_; }
-
-    // The program loads the window hidden at start, and most windows are never
-    // opened: its menus and controls are built the first time it shows. This builds
-    // them now, for whoever needs them before that.
-    void ensureBuilt();
-    void setVisible(bool visible) override;
 
 signals:
     // The window has closed (not merely hidden); it loads afresh when opened again.
@@ -78,6 +73,7 @@ private:
         QRadioButton* button;
     };
 
+    void build() override;
     void buildMenus();
     void buildClient();
     void buildTargets();

@@ -2,6 +2,7 @@
 
 #include "ui/conversion/conversion_window.h"
 
+#include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -104,9 +105,7 @@ QRadioButton* option(const QString& name, const QString& caption, const QString&
     button->setObjectName(name);
     button->setToolTip(tooltip);
     button->setAutoExclusive(false);
-    // A button fills with its button colour; these take the white window colour.
-    button->setBackgroundRole(QPalette::Window);
-    button->setAutoFillBackground(true);
+    ui::paintWhite(*button);
     return button;
 }
 
@@ -121,7 +120,7 @@ void ConversionWindow::buildMenus()
         QAction* item = unitMenu->addAction(text(design.units[u].caption));
         item->setObjectName(text(design.units[u].menuItem));
         connect(item, &QAction::triggered, this, [this, u] {
-            model_.chooseUnit(u, MenuPlace::MenuBar);
+            model_.chooseUnit(u, MenuOrigin::MenuBar);
             render();
         });
     }
@@ -139,7 +138,7 @@ void ConversionWindow::buildMenus()
         QAction* item = popupUnits->addAction(text(design.units[unit].caption));
         item->setObjectName(text(design.units[unit].popupItem));
         connect(item, &QAction::triggered, this, [this, unit] {
-            model_.chooseUnit(unit, MenuPlace::Popup);
+            model_.chooseUnit(unit, MenuOrigin::Popup);
             render();
         });
     }

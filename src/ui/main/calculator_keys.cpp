@@ -6,19 +6,15 @@ void wireCalculatorKeys(MainWindow& window, Calculator& calculator)
 {
     using C = Control;
     Calculator* calc = &calculator;
-    for (int d = 0; d <= 9; ++d) window.onClick(digitKey(d), [calc, d] { calc->pressDigit(d); });
-    for (int i = 0; i < 6; ++i) {
-        window.onClick(operatorKey(i), [calc, i] { calc->pressOperator(i); });
-        window.onClick(equalsKey(i), [calc, i] { calc->pressEquals(i); });
-    }
+    for (Digit d : kDigits) window.onClick(controlOf(d), [calc, d] { calc->pressDigit(d); });
+    for (Operator op : kOperators) window.onClick(controlOf(op), [calc, op] { calc->pressOperator(op); });
+    for (Equals e : kEqualsKeys) window.onClick(controlOf(e), [calc, e] { calc->pressEquals(e); });
+    for (Exponent e : kExponents) window.onClick(controlOf(e), [calc, e] { calc->pressExponent(e); });
+    for (SquareOrCube p : kSquareOrCube) window.onClick(controlOf(p), [calc, p] { calc->pressSquareOrCube(p); });
     window.onClick(C::cmdIntrinsic_0, [calc] { calc->pressSign(); });
     window.onClick(C::cmdIntrinsic_1, [calc] { calc->pressPoint(); });
     window.onClick(C::cmdIntrinsic_2, [calc] { calc->pressPercent(); });
-    window.onClick(C::cmdScientificNotation_0, [calc] { calc->pressExponent(0); });
-    window.onClick(C::cmdScientificNotation_1, [calc] { calc->pressExponent(1); });
     window.onClick(C::cmdDelete, [calc] { calc->pressDelete(); });
-    window.onClick(C::cmdSqrCubed_0, [calc] { calc->pressSquareOrCube(0); });
-    window.onClick(C::cmdSqrCubed_1, [calc] { calc->pressSquareOrCube(1); });
     window.onClick(C::cmdPye, [calc] { calc->pressPye(); });
     window.onClick(C::cmdSwop, [calc] { calc->pressSwop(); });
     window.onClick(C::cmdReset, [calc] { calc->pressReset(); });

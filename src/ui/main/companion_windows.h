@@ -1,8 +1,6 @@
 #pragma once
-// The five windows the main window loads hidden at start-up. Each group of windows
-// brings its own; until it does, a plain placeholder with the right name stands in.
-// To put a real window in, hand MainWindow a factory that makes it for its kind and
-// falls back to makePlaceholderWindow for the others.
+// The five windows the main window loads hidden at start-up, made by the factory
+// the main window is given.
 
 #include <QColor>
 #include <QWidget>
@@ -19,11 +17,5 @@ inline constexpr std::array<Companion, 5> kCompanionLoadOrder{Companion::Colour,
                                                               Companion::Distance, Companion::RunningTotal};
 
 using CompanionFactory = std::function<std::unique_ptr<QWidget>(Companion)>;
-
-// A hidden top-level window with the objectName and caption of the real one.
-std::unique_ptr<QWidget> makePlaceholderWindow(Companion kind);
-
-// A window's or a control's background colour.
-void paintBackground(QWidget& widget, const QColor& colour);
 
 }  // namespace tallimo::ui

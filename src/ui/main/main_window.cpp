@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "ui/adapters/qt_text.h"
+#include "ui/appearance/qt_colour.h"
 #include "ui/main/background_picture.h"
 #include "ui/main/client_area.h"
 #include "ui/main/display_box.h"
@@ -93,13 +94,6 @@ QString nameOf(Control control)
 {
     const std::string_view name = controlName(control);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-void setTextIfChanged(QWidget* box, const std::string& text)
-{
-    auto* edit = static_cast<QLineEdit*>(box);
-    const QString shown = toQString(text);
-    if (edit->text() != shown) edit->setText(shown);
 }
 
 }  // namespace
@@ -199,8 +193,8 @@ void MainWindow::render()
             if (item->isCheckable()) item->setChecked(flags.checked(control));
         }
     }
-    setTextIfChanged(widget(C::txtInput), calculator_.inputText());
-    for (int k = 0; k <= 7; ++k) setTextIfChanged(widget(memoryCell(k)), calculator_.output(k));
+    setTextIfChanged(*static_cast<QLineEdit*>(widget(C::txtInput)), calculator_.inputText());
+    for (int k = 0; k <= 7; ++k) setTextIfChanged(*static_cast<QLineEdit*>(widget(memoryCell(k))), calculator_.output(k));
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
 }
 

@@ -26,7 +26,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `tape` becomes the window's txtSpool; the window takes it over.
-    MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory companions = makePlaceholderWindow);
+    MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory companions);
     ~MainWindow() override;
 
     // Start-up: the calculator's own start, then the companion windows loaded

@@ -1,5 +1,7 @@
 #include "ui/running_total/running_total_window_view.h"
 
+#include "ui/adapters/qt_text.h"
+#include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -21,25 +23,12 @@ QRect twipsRect(int left, int top, int width, int height) { return ui::TwipsRect
 }  // namespace
 
 RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidget* parent)
-    : QMainWindow(parent), model_(model)
+    : BuiltOnFirstShow(parent), model_(model)
 {
     setObjectName("frmRunningTotal");
     setWindowTitle("TallimoRunningTotal");
     model_.onChange([this] { render(); });
     render();
-}
-
-void RunningTotalWindowView::ensureBuilt()
-{
-    if (txtRunningTotal_ != nullptr) return;
-    build();
-    showTotal();
-}
-
-void RunningTotalWindowView::setVisible(bool visible)
-{
-    if (visible) ensureBuilt();
-    QMainWindow::setVisible(visible);
 }
 
 void RunningTotalWindowView::build()
@@ -67,12 +56,7 @@ void RunningTotalWindowView::build()
     const int width = std::max(designed.width(), optSendCalc_->sizeHint().width());
     optSendCalc_->setGeometry(designed.x() + designed.width() - width, designed.y(), width, designed.height());
     optSendCalc_->setAutoExclusive(false);
-    // White: a button fills with its button colour, unless told to take its window colour.
-    optSendCalc_->setBackgroundRole(QPalette::Window);
-    optSendCalc_->setAutoFillBackground(true);
-    QPalette white = optSendCalc_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    optSendCalc_->setPalette(white);
+    ui::paintWhite(*optSendCalc_);
     connect(optSendCalc_, &QRadioButton::clicked, this, [this] {
         optSendCalc_->setChecked(false);  // used as a push button: it never stays selected
         model_.sendTotal();
@@ -90,15 +74,13 @@ void RunningTotalWindowView::build()
 
     adjustSize();
     setFixedSize(size());
+    showTotal();
 }
 
 void RunningTotalWindowView::setBackgroundColour(const QColor& colour)
 {
     background_ = colour;
-    if (centralWidget() == nullptr) return;
-    QPalette palette = centralWidget()->palette();
-    palette.setColor(QPalette::Window, colour);
-    centralWidget()->setPalette(palette);
+    if (centralWidget() != nullptr) ui::paintBackground(*centralWidget(), colour);
 }
 
 void RunningTotalWindowView::render()
@@ -110,8 +92,7 @@ void RunningTotalWindowView::render()
 void RunningTotalWindowView::showTotal()
 {
     if (txtRunningTotal_ == nullptr) return;
-    const QString total = QString::fromStdString(model_.text());
-    if (txtRunningTotal_->text() != total) txtRunningTotal_->setText(total);
+    ui::setTextIfChanged(*txtRunningTotal_, model_.text());
 }
 
 void RunningTotalWindowView::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 // calculator. It renders RunningTotalWindow and forwards its clicks there.
 
 #include "memory/running_total_window.h"
+#include "ui/built_on_first_show.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -13,7 +14,7 @@ class QRadioButton;
 
 namespace tallimo {
 
-class RunningTotalWindowView : public QMainWindow {
+class RunningTotalWindowView : public ui::BuiltOnFirstShow<QMainWindow> {
     Q_OBJECT
 public:
     explicit RunningTotalWindowView(RunningTotalWindow& model, QWidget* parent = nullptr);
@@ -23,17 +24,12 @@ public:
 
     void render();
 
-    // Loaded hidden at start, the window builds its menus and controls the first
-    // time it shows. This builds them now, for whoever needs them before that.
-    void ensureBuilt();
-    void setVisible(bool visible) override;
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void build();
+    void build() override;
     void showTotal();
 
     RunningTotalWindow& model_;
