@@ -57,6 +57,32 @@ void pressKeyOnTape(benchmark::State& state)
     QDir::setCurrent(previousFolder);
 }
 
+// The pause that writing the copy makes, once at most every two seconds while the
+// page changes: the tape's text taken, turned into the code page and written whole.
+void writeRecoveryCopy(benchmark::State& state)
+{
+    const auto lines = static_cast<int>(state.range(0));
+    QTemporaryDir folder;
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    tallimo::app::Program program;
+    program.start();
+    program.calculator().controls().show(Control::txtSpool);
+    QString text;
+    for (int i = 0; i < lines; ++i) text += QStringLiteral("12 + 3 = 15#\n");
+    program.window().tape().setPlainText(text);
+    auto* digit = qobject_cast<QAbstractButton*>(program.window().widget(Control::cmdDigit_7));
+    for (auto _ : state) {
+        state.PauseTiming();
+        digit->click();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(program.recoveryCopy().bringUpToDate());
+    }
+    state.counters["lines"] = lines;
+    QDir::setCurrent(previousFolder);
+}
+
 }  // namespace
 
+BENCHMARK(writeRecoveryCopy)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(pressKeyOnTape)->Arg(1'000)->Arg(10'000)->Arg(100'000)->MinTime(5)->Unit(benchmark::kMicrosecond);

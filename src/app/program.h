@@ -64,6 +64,7 @@ public:
     // For the windows that send a value into the calculator.
     CalculatorEntry& entry() { return entry_; }
     ProgramWindows& companions() { return companions_; }
+    RecoveryCopy& recoveryCopy() { return recovery_; }
     const std::string& startFolder() const { return startFolder_; }
 
 private:

@@ -2,7 +2,8 @@
 //   recovery_typist FOLDER SEED
 // Starting, it answers Yes when asked to restore an unsaved tape, writes the page it
 // got to FOLDER/restored.txt and prints "asked N" (the questions it was asked). Then
-// it opens FOLDER/start.tmo as the page, prints "typing" and types the seed's keys.
+// it opens FOLDER/start.tmo as the page and types the seed's keys, printing "typing"
+// once the first copy is written.
 // The copy of the page is written after every key (the timer's wait is left out),
 // so that kills land inside writes.
 
@@ -69,13 +70,19 @@ int main(int argc, char** argv)
 
     dialogs.names = {folder + "/start.tmo"};
     documents.open();  // replaces a restored page, with its consent
-    std::printf("typing\n");
-    std::fflush(stdout);
     const auto keys = testing::calculatorKeys();
     testing::Typing typing(static_cast<unsigned>(std::stoul(argv[2])));
-    for (;;) {
+    const auto typeKey = [&] {
         testing::press(calculator, typing.nextKey(), keys);
         if (timer.waiting) timer.goOff();
+    };
+    // The first copy takes the lock and warms up the writing; the kills are meant
+    // for the writes that follow.
+    while (!copy.path()) typeKey();
+    std::printf("typing\n");
+    std::fflush(stdout);
+    for (;;) {
+        typeKey();
         if (prompter.copyFailed) return 1;
     }
 }
