@@ -2,6 +2,7 @@
 
 #include "ui/adapters/qt_text.h"
 #include "ui/twips.h"
+#include "ui/widgets/return_presses_focused_button.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -45,6 +46,7 @@ ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calcula
     const WindowDesign& design = model_.design();
     setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
     setWindowTitle(QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
+    ui::returnPressesFocusedButton(*this);
 }
 
 ConversionWindow::~ConversionWindow() = default;

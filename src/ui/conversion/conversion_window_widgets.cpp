@@ -4,6 +4,7 @@
 
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
+#include "ui/widgets/fitted_text_box.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -77,9 +78,10 @@ private:
 };
 
 // The boxes are filled by the program alone: no keys, no paste, no drop, no menu.
+// A result or an amount wider than the box shows whole, in a smaller font.
 QLineEdit* textBox(const char* name, const char* tooltip, const char* accessibleName, QWidget* parent)
 {
-    auto* box = new QLineEdit(parent);
+    auto* box = new ui::FittedTextBox(parent);
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -201,7 +203,6 @@ void ConversionWindow::buildClient()
         auto* key = new QPushButton(i == 10 ? QStringLiteral(".") : QString::number(i), client_);
         key->setObjectName(QStringLiteral("Keypad_%1").arg(i));
         key->setAccessibleName(i == 10 ? QStringLiteral("Point") : QStringLiteral("Digit %1").arg(i));
-        key->setFocusPolicy(Qt::NoFocus);
         key->setGeometry(twips(design.buttonsX + column * layout::keyColumnStep, layout::keyRowY[row],
                                layout::keySize, layout::keySize));
         connect(key, &QPushButton::clicked, this, [this, i] {

@@ -9,10 +9,15 @@
 
 namespace tallimo::ui {
 
-// "Caption|pattern|Caption|pattern" as Qt's name filters, one per entry. A caption
-// that shows its patterns in brackets is kept as it is; any other gets them added,
-// so that Qt can find them.
+// "Caption|pattern|Caption|pattern" as Qt's name filters, one per entry: the caption
+// as it is shown, followed by the patterns as Qt reads them. The dialog shows the
+// caption alone. Where a Windows pattern means something else to Qt, Qt is given
+// what it means there: "*.*" is every file, with or without a dot in its name.
 QStringList nameFiltersOf(std::string_view filter);
+
+// The extension a name typed without one is saved with under `nameFilter`: the one
+// that the filter's first pattern names, none for a filter of every file.
+QString extensionOf(const QString& nameFilter);
 
 class QtFileDialogs : public FileDialogs {
 public:

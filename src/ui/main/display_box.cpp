@@ -1,10 +1,13 @@
 #include "ui/main/display_box.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace tallimo::ui {
 
 namespace {
+
+constexpr int kFocusFrameWidth = 2;
 
 class MenuShortcutsFirst : public QObject {
 public:
@@ -26,10 +29,21 @@ protected:
 
 }  // namespace
 
-DisplayBox::DisplayBox(QWidget* parent) : QLineEdit(parent)
+DisplayBox::DisplayBox(QWidget* parent) : FittedTextBox(parent)
 {
     setReadOnly(true);
     giveMenuShortcutsPrecedence(*this);
+}
+
+void DisplayBox::paintEvent(QPaintEvent* event)
+{
+    FittedTextBox::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Highlight), kFocusFrameWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void giveMenuShortcutsPrecedence(QWidget& box) { box.installEventFilter(new MenuShortcutsFirst(&box)); }

@@ -7,9 +7,11 @@
 #include "ui/main/display_box.h"
 #include "ui/main/main_window_controls.h"
 #include "ui/twips.h"
+#include "ui/widgets/return_presses_focused_button.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
@@ -96,6 +98,17 @@ QString nameOf(Control control)
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// The memory panel: the cells with their send buttons and delete boxes, and the
+// panel's two keys.
+bool isPanelControl(Control control)
+{
+    const auto at = [control](Control first, int count) {
+        return control >= first && static_cast<int>(control) < static_cast<int>(first) + count;
+    };
+    return at(C::optMemory_0, 7) || at(C::txtOutput_1, 7) || at(C::chkDelete_0, 7) || control == C::cmdCancel ||
+           control == C::cmdDeleteMemory;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory companions)
@@ -129,6 +142,7 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    returnPressesFocusedButton(*this);
     render();
 }
 
@@ -149,7 +163,11 @@ void MainWindow::buildControls()
         widgets_[index(design.control)] = w;
     }
     background_ = static_cast<BackgroundPicture*>(widget(C::pctBackGround));
-    for (C clockBox : {C::txtDate, C::txtTime}) setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
+    for (C clockBox : {C::txtDate, C::txtTime}) {
+        setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
+        // Read with the eyes, not worked with the keys: Tab passes them by.
+        widget(clockBox)->setFocusPolicy(Qt::ClickFocus);
+    }
 }
 
 void MainWindow::connectClicks()
@@ -179,6 +197,7 @@ void MainWindow::clicked(Control control)
 void MainWindow::render()
 {
     const MainControls& flags = calculator_.controls();
+    const bool focusInPanel = panelHasFocus();
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
         const bool visible = flags.visible(control);
@@ -196,6 +215,54 @@ void MainWindow::render()
     setTextIfChanged(*static_cast<QLineEdit*>(widget(C::txtInput)), calculator_.inputText());
     for (int k = 0; k <= 7; ++k) setTextIfChanged(*static_cast<QLineEdit*>(widget(memoryCell(k))), calculator_.output(k));
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
+    renderPanelBacking();
+    if (focusInPanel && !panelHasFocus()) focusKey();
+}
+
+bool MainWindow::panelHasFocus() const
+{
+    const QWidget* focused = focusWidget();
+    if (focused == nullptr || focused->isHidden()) return false;
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        if (widgets_[i] == focused) return isPanelControl(static_cast<Control>(i));
+    }
+    return false;
+}
+
+void MainWindow::renderPanelBacking()
+{
+    const MainControls& flags = calculator_.controls();
+    bool shown = false;
+    for (std::size_t i = 0; i < kControlCount && !shown; ++i) {
+        const auto control = static_cast<Control>(i);
+        shown = isPanelControl(control) && flags.visible(control);
+    }
+    if (shown && panelBacking_ == nullptr) {
+        // The panel is a set of controls over the tape; without a backing of its own
+        // the tape's text shows between them. Built the first time the panel shows.
+        auto* backing = new QFrame(client_);
+        backing->setObjectName(QStringLiteral("memoryPanelBacking"));
+        backing->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        paintBackground(*backing, kPanelGrey);
+        backing->setGeometry(widget(C::txtSpool)->geometry());
+        backing->stackUnder(widget(C::optMemory_0));
+        panelBacking_ = backing;
+    }
+    if (panelBacking_ != nullptr && panelBacking_->isHidden() == shown) panelBacking_->setVisible(shown);
+}
+
+void MainWindow::focusKey()
+{
+    const auto canTakeFocus = [this](QWidget* w) {
+        return qobject_cast<QPushButton*>(w) != nullptr && w->isEnabled() && w->isVisibleTo(this) &&
+               (w->focusPolicy() & Qt::TabFocus) != 0;
+    };
+    QWidget* key = widget(C::cmdDigit_1);
+    for (QWidget* w = client_->nextInFocusChain(); !canTakeFocus(key); w = w->nextInFocusChain()) {
+        if (w == client_) return;  // no key can take it
+        key = w;
+    }
+    key->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::setBackground(const QColor& colour) { client_->setBackground(colour); }
@@ -219,6 +286,7 @@ void MainWindow::start()
     applyStartColours();
     clock_->start(0);
     render();
+    focusKey();
 }
 
 // Each window takes the start colour through its own setter, from whoever knows its

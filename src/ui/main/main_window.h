@@ -73,12 +73,18 @@ private:
     void loadCompanions();
     void applyStartColours();
     void applyHeight(WindowHeight height);
+    void renderPanelBacking();
+    bool panelHasFocus() const;
+    // Gives the keyboard focus to the digit 1, or to the first key in Tab order
+    // that can take it.
+    void focusKey();
 
     Calculator& calculator_;
     QTextEdit& tape_;
     CompanionFactory makeCompanion_;
     ClientArea* client_ = nullptr;
     BackgroundPicture* background_ = nullptr;
+    QWidget* panelBacking_ = nullptr;  // none until the memory panel first shows
     QMenu* popup_ = nullptr;
     QTimer* clock_ = nullptr;
     std::array<QWidget*, kControlCount> widgets_{};

@@ -3,6 +3,8 @@
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
+#include "ui/widgets/fitted_text_box.h"
+#include "ui/widgets/return_presses_focused_button.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,6 +29,7 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
 {
     setObjectName("frmRunningTotal");
     setWindowTitle("TallimoRunningTotal");
+    ui::returnPressesFocusedButton(*this);
     model_.onChange([this] { render(); });
     render();
 }
@@ -40,7 +43,7 @@ void RunningTotalWindowView::build()
     setCentralWidget(client);
     if (background_.isValid()) setBackgroundColour(background_);
 
-    txtRunningTotal_ = new QLineEdit(client);
+    txtRunningTotal_ = new ui::FittedTextBox(client);
     txtRunningTotal_->setObjectName("txtRunningTotal");
     txtRunningTotal_->setAccessibleName("Running total");
     txtRunningTotal_->setGeometry(twipsRect(240, 360, 3735, 375));

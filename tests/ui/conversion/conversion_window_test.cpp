@@ -2,6 +2,7 @@
 
 #include "conversion/fake_calculator.h"
 #include "support/scripted_prompter.h"
+#include "support/whole_text.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -187,6 +188,8 @@ private slots:
     void exitOnTheVolumeWindowOnlyHidesIt();
     void aClosedWindowOpensAfresh();
     void theSchemeShowsAroundWhiteOptionsAndLabels();
+    void theBoxesShowTheirNumbersWhole();
+    void returnPressesTheFocusedKey();
 };
 
 void ConversionWindowTest::everyNameHasItsWidgetClass()
@@ -413,6 +416,52 @@ void ConversionWindowTest::theSchemeShowsAroundWhiteOptionsAndLabels()
     QCOMPARE(w.shownAt(freeArea, free), QColor(Qt::blue));
     const QWidget* reset = w.find("optReset");
     QCOMPARE(w.shownAt(reset, QPoint(reset->width() - 3, reset->height() / 2)), QColor(Qt::white));
+}
+
+// Results that a box narrower than themselves showed without their first digits.
+void ConversionWindowTest::theBoxesShowTheirNumbersWhole()
+{
+    const std::tuple<ConversionKind, const char*, const char*, const char*, const char*> conversions[] = {
+        {ConversionKind::Distance, "mnuKm", "5", "optKM_5", "5.288624035E-13"},
+        {ConversionKind::Distance, "mnuAU", "5", "optAU_4", "74798935345500"},
+        {ConversionKind::Volume, "mnuCubicM", "9999999", "optCubicM_6", "999999900000"},
+    };
+    for (const auto& [kind, unit, amount, target, result] : conversions) {
+        OpenWindow w(kind);
+        w.trigger(unit);
+        w.press(amount);
+        w.click(target);
+        QCOMPARE(w.output(), QString(result));
+        QCOMPARE(testing::wholeTextProblem(*w.find<QLineEdit>("txtOutput")), QString());
+    }
+    for (ConversionKind kind : kAllKinds) {
+        OpenWindow w(kind);
+        w.trigger(text(designOf(kind).units[0].menuItem));
+        for (const char* name : {"txtInput", "txtOutput"}) {
+            for (const char* number : testing::kWidestNumbers) {
+                auto* box = w.find<QLineEdit>(name);
+                box->setText(number);
+                QVERIFY2(testing::wholeTextProblem(*box).isEmpty(), qPrintable(testing::wholeTextProblem(*box)));
+            }
+        }
+    }
+}
+
+void ConversionWindowTest::returnPressesTheFocusedKey()
+{
+    OpenWindow w(ConversionKind::Distance);
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.trigger("mnuKm");
+    const std::pair<const char*, Qt::Key> presses[] = {
+        {"Keypad_1", Qt::Key_Return}, {"Keypad_10", Qt::Key_Return}, {"Keypad_5", Qt::Key_Enter}};
+    for (const auto& [name, key] : presses) {
+        w.find(name)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.find(name), key);
+    }
+    QCOMPARE(w.input(), QStringLiteral("1.5"));
+    w.find("optKM_0")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.find("optKM_0"), Qt::Key_Return);
+    QCOMPARE(w.output(), QStringLiteral("1500"));
 }
 
 }  // namespace tallimo

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,26 +34,82 @@ void whenShown(std::function<void(T&)> answer)
     });
 }
 
+QStringList captionsOf(const QComboBox& types)
+{
+    QStringList captions;
+    for (int i = 0; i < types.count(); ++i) captions << types.itemText(i);
+    return captions;
+}
+
+// The files the dialog lists in its folder, sorted.
+QStringList listed(QFileDialog& dialog)
+{
+    auto* view = dialog.findChild<QListView*>("listView");
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+// Chooses another file type as a user does, with the keyboard on the list of types.
+void chooseType(QComboBox& types, Qt::Key key)
+{
+    types.setFocus();
+    QTest::keyClick(&types, key);
+}
+
 }  // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theOpenDialogShowsTheTmoFilterAndReturnsTheChosenFile()
+    // The captions show as they are written; "All Files (*.*)" lists a file without
+    // an extension too, which "tmo Files" leaves out.
+    void theOpenDialogListsEveryFileUnderAllFiles()
     {
         QTemporaryDir folder;
-        const QString path = folder.filePath("tape.tmo");
-        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        for (const char* name : {"tape1", "old.tmo"}) QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
 
         whenShown<QFileDialog>([&](QFileDialog& dialog) {
-            QCOMPARE(dialog.nameFilters(), (QStringList{"All Files (*.*)", "tmo Files (*.tmo)"}));
-            QCOMPARE(dialog.selectedNameFilter(), QString("tmo Files (*.tmo)"));
-            dialog.selectFile(path);
+            dialog.setDirectory(folder.path());
+            auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+            QCOMPARE(captionsOf(*types), (QStringList{"All Files (*.*)", "tmo Files (*.tmo)"}));
+            QCOMPARE(types->currentText(), QString("tmo Files (*.tmo)"));
+            QTRY_COMPARE(listed(dialog), QStringList{"old.tmo"});
+            chooseType(*types, Qt::Key_Up);
+            QTRY_COMPARE(listed(dialog), (QStringList{"old.tmo", "tape1"}));
+            dialog.selectFile(folder.filePath("tape1"));
             static_cast<QDialog&>(dialog).accept();  // as the dialog's own Open button does
         });
         QtFileDialogs dialogs;
-        QCOMPARE(dialogs.chooseFileToOpen(documentDialogSettings()), std::optional<std::string>(path.toStdString()));
+        QCOMPARE(dialogs.chooseFileToOpen(documentDialogSettings()),
+                 std::optional<std::string>(folder.filePath("tape1").toStdString()));
+    }
+
+    // Under "tmo Files" a name typed without an extension gets ".tmo"; a name with
+    // its own extension, or one saved under "All Files", is kept as typed.
+    void saveAddsTheTmoExtensionOnlyWhereTheNameHasNone()
+    {
+        const std::tuple<bool, const char*, const char*> saves[] = {{false, "tape1", "tape1.tmo"},
+                                                                   {false, "notes.txt", "notes.txt"},
+                                                                   {true, "notes.txt", "notes.txt"},
+                                                                   {true, "tape2", "tape2"}};
+        for (const auto& [allFiles, typed, saved] : saves) {
+            QTemporaryDir folder;
+            whenShown<QFileDialog>([&](QFileDialog& dialog) {
+                dialog.setDirectory(folder.path());
+                if (allFiles) chooseType(*dialog.findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Up);
+                auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+                name->clear();
+                QTest::keyClicks(name, typed);
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+            QtFileDialogs dialogs;
+            QCOMPARE(dialogs.chooseFileToSave(documentDialogSettings()),
+                     std::optional<std::string>(folder.filePath(saved).toStdString()));
+        }
     }
 
     void aCancelledColourDialogChoosesNothing()

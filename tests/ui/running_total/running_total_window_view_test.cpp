@@ -5,6 +5,7 @@
 #include "memory/running_total_window.h"
 #include "spool/in_memory_spool.h"
 #include "support/scripted_prompter.h"
+#include "support/whole_text.h"
 #include "ui/running_total/running_total_window_view.h"
 
 #include <QAction>
@@ -55,6 +56,10 @@ private slots:
         QTest::keyClicks(rig.text(), "123");
         QTest::keyClick(rig.text(), Qt::Key_Backspace);
         QCOMPARE(rig.text()->text(), QString("5"));
+        for (const char* total : testing::kWidestNumbers) {
+            rig.model.setText(total);
+            QCOMPARE(testing::wholeTextProblem(*rig.text()), QString());
+        }
     }
 
     void sendExitAndTheCloseBoxCloseTheWindowAndOnlySendPassesTheTotalOn()
