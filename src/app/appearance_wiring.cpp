@@ -51,10 +51,12 @@ void wireDisplayOptions(ui::MainWindow& window, DisplayOptions& options)
 
     QWidget* dateBox = window.widget(C::txtDate);
     QWidget* timeBox = window.widget(C::txtTime);
-    QObject::connect(&window.clock(), &QTimer::timeout, &window, [o, dateBox, timeBox] {
-        o->tick();
+    QTimer* timer = &window.clock();
+    QObject::connect(timer, &QTimer::timeout, &window, [o, dateBox, timeBox, timer] {
+        const std::chrono::milliseconds next = o->tick();
         showText(dateBox, o->dateText());
         showText(timeBox, o->timeText());
+        timer->start(next);
     });
 }
 

@@ -3,8 +3,13 @@
 
 namespace tallimo::app {
 
-// Names the running application and gives every one of its windows the icon.
-// Called once, right after the application object is made.
+// Names the running application. Called once, right after the application object
+// is made.
 void setApplicationIdentity();
+
+// Gives every one of the program's windows the icon. Reading its four pictures and
+// handing them to the desktop costs about as much as building the whole main
+// window, so start-up does it just after the window's first frame.
+void setApplicationIcon();
 
 }  // namespace tallimo::app

@@ -1,3 +1,4 @@
+#include "app/first_frame.h"
 #include "app/identity.h"
 #include "app/program.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char* argv[])
     tallimo::app::Program program;
     program.start();
     program.window().show();
+    tallimo::app::afterFirstFrame(program.window(), tallimo::app::setApplicationIcon);
     // Asked once the window is up and the memory cells are in place.
     QTimer::singleShot(0, &program.window(), [&program] { program.offerUnsavedTape(); });
     return QApplication::exec();

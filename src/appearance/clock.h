@@ -4,12 +4,18 @@
 
 namespace tallimo {
 
-// The system's clock, written as the system writes times and short dates.
+// One look at the system's clock: the time and the short date as the system writes
+// them, and how far the current second has run, all taken at the same instant.
+struct ClockReading {
+    std::string time;
+    std::string shortDate;
+    int millisecond = 0;  // 0 to 999
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual std::string timeText() const = 0;
-    virtual std::string shortDateText() const = 0;
+    virtual ClockReading read() const = 0;
 };
 
 }  // namespace tallimo

@@ -5,6 +5,7 @@
 #include "appearance/clock.h"
 #include "common/main_controls.h"
 
+#include <chrono>
 #include <string>
 
 namespace tallimo {
@@ -18,8 +19,11 @@ public:
     // Alternates the window's heights while a page is open; otherwise makes it short.
     void toggleResults();
 
-    // One tick of Timer1.
-    void tick();
+    // One tick of Timer1: takes the time and date from the clock and returns when the
+    // next tick is due, just after the clock's next second begins. The clock is read
+    // afresh each time, so a tick that comes late or early, after the clock was set
+    // or the machine slept, still lands on the following second.
+    std::chrono::milliseconds tick();
     const std::string& dateText() const { return date_; }
     const std::string& timeText() const { return time_; }
 

@@ -93,9 +93,6 @@ enum class WindowHeight { Short, Tall };
 inline constexpr int kShortHeightTwips = 5250;
 inline constexpr int kTallHeightTwips = 8556;
 
-// Timer1 refreshes the date and time boxes this often.
-inline constexpr int kClockIntervalMs = 100;
-
 // A named group of controls made of smaller ones.
 template <std::size_t... N>
 constexpr std::array<Control, (N + ...)> join(const std::array<Control, N>&... groups)

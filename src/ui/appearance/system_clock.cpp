@@ -1,8 +1,6 @@
 #include "ui/appearance/system_clock.h"
 
-#include <QDate>
-#include <QLocale>
-#include <QTime>
+#include <QDateTime>
 
 namespace tallimo::ui {
 
@@ -10,9 +8,9 @@ namespace {
 
 // The locale's long time format, which has the seconds, without its time zone:
 // the clock shows the time of day, as a wall clock does.
-QString timeFormat()
+QString timeFormat(const QLocale& locale)
 {
-    const QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    const QString format = locale.timeFormat(QLocale::LongFormat);
     QString out;
     bool quoted = false;
     for (const QChar c : format) {
@@ -24,14 +22,17 @@ QString timeFormat()
 
 }  // namespace
 
-std::string SystemClock::timeText() const
+ClockReading SystemClock::read() const
 {
-    return QLocale::system().toString(QTime::currentTime(), timeFormat()).toStdString();
-}
-
-std::string SystemClock::shortDateText() const
-{
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    if (!formats_) {
+        const QLocale locale = QLocale::system();
+        formats_ = Formats{locale, timeFormat(locale), locale.dateFormat(QLocale::ShortFormat)};
+    }
+    // One reading for both boxes, so that at midnight they never show the old day's
+    // last second beside the new day's date.
+    const QDateTime now = QDateTime::currentDateTime();
+    return {formats_->locale.toString(now.time(), formats_->time).toStdString(),
+            formats_->locale.toString(now.date(), formats_->date).toStdString(), now.time().msec()};
 }
 
 }  // namespace tallimo::ui

@@ -129,6 +129,10 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
 
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Timer1"));
+    // Each tick arms the next one for the start of the clock's next second: one
+    // wakeup a second, and none of a coarse timer's early or late firing.
+    clock_->setSingleShot(true);
+    clock_->setTimerType(Qt::PreciseTimer);
 
     connectClicks();
     for (C destroy : {C::cmdDestroy, C::mnuDestroy, C::PopUpDestroy}) onClick(destroy, [this] { close(); });
@@ -280,8 +284,7 @@ void MainWindow::start()
     --dispatching_;
     loadCompanions();
     applyStartColours();
-    clock_->setInterval(kClockIntervalMs);
-    clock_->start();
+    clock_->start(0);
     render();
     focusKey();
 }

@@ -5,6 +5,7 @@
 #include "test_registry.h"
 #include "window_test.h"
 
+#include "app/first_frame.h"
 #include "app/identity.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/colour/colour_mixer_window.h"
@@ -211,6 +212,7 @@ private slots:
     void everyWindowCarriesTheProgramsNameAndIcon()
     {
         app::setApplicationIdentity();
+        app::setApplicationIcon();
         QCOMPARE(QApplication::applicationName(), "Tallimo");
         QVERIFY(!QApplication::applicationVersion().isEmpty());
         QCOMPARE(QGuiApplication::desktopFileName(), "org.tallimo.Tallimo");
@@ -218,6 +220,19 @@ private slots:
         for (QWidget* w : {static_cast<QWidget*>(&window()), window().companion(ui::Companion::Distance),
                            window().companion(ui::Companion::Colour)})
             QVERIFY2(!w->windowIcon().isNull(), qPrintable(w->objectName()));
+    }
+
+    void workAfterTheFirstFrameRunsOnceTheWindowIsDrawn()
+    {
+        QWidget shown;
+        shown.show();
+        int runs = 0;
+        app::afterFirstFrame(shown, [&runs] { ++runs; });
+        QCOMPARE(runs, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(runs, 1, 500);  // drawn, well before the undrawn window's second
+        shown.update();
+        QTest::qWait(20);
+        QCOMPARE(runs, 1);
     }
 };
 
