@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -68,6 +70,15 @@ int main(int argc, char* argv[])
     click(window, {"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0", "cmdMemory_0"});
     click(window, {"cmdDigit_7", "cmdOperator_2", "cmdDigit_6", "cmdEquals_2"});
     click(window, {"cmdDigit_2", "cmdOperator_5", "cmdDigit_1", "cmdDigit_0", "cmdEquals_4"});
+
+    // The clock fills its boxes on its first tick, once the event loop runs; a picture
+    // with empty clock boxes would show a clock that does not work.
+    auto* time = window.findChild<QLineEdit*>(QStringLiteral("txtTime"));
+    if (time == nullptr) fail("txtTime");
+    QElapsedTimer waited;
+    waited.start();
+    while (time->text().isEmpty() && waited.elapsed() < 5000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    if (time->text().isEmpty()) fail("the clock never ticked");
     QApplication::processEvents();
 
     const QString file = out.absoluteFilePath(QStringLiteral("main-window.png"));
