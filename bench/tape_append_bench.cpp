@@ -19,29 +19,39 @@ namespace {
 
 using tallimo::Control;
 
+// A started program in a scratch folder (the recovery copy goes to the folder current
+// at start) with an open page of the given number of tape lines.
+struct OpenPage {
+    explicit OpenPage(int lines)
+    {
+        program.start();
+        program.calculator().controls().show(Control::txtSpool);
+        QString text;
+        text.reserve(lines * 14);
+        for (int i = 0; i < lines; ++i) text += QStringLiteral("12 + 3 = 15#\n");
+        program.window().tape().setPlainText(text);
+    }
+    ~OpenPage() { QDir::setCurrent(previousFolder); }
+    QAbstractButton* key(Control control) { return qobject_cast<QAbstractButton*>(program.window().widget(control)); }
+
+    QTemporaryDir folder;
+    QString previousFolder = QDir::currentPath();
+    bool inFolder = QDir::setCurrent(folder.path());  // before the program, which keeps it
+    tallimo::app::Program program;
+};
+
 void pressKeyOnTape(benchmark::State& state)
 {
     const auto lines = static_cast<int>(state.range(0));
-    // The copy goes to the folder current at start.
-    QTemporaryDir folder;
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    tallimo::app::Program program;
-    program.start();
-    auto& window = program.window();
-    // An open page on the tall window: the tape is laid out and on screen.
-    program.calculator().controls().show(Control::txtSpool);
-    program.calculator().controls().setHeight(tallimo::WindowHeight::Tall);
+    OpenPage page(lines);
+    auto& window = page.program.window();
+    // The tall window: the tape is laid out and on screen.
+    page.program.calculator().controls().setHeight(tallimo::WindowHeight::Tall);
     window.render();
     window.show();
 
-    QString text;
-    text.reserve(lines * 14);
-    for (int i = 0; i < lines; ++i) text += QStringLiteral("12 + 3 = 15#\n");
-    window.tape().setPlainText(text);
-
-    auto* digit = qobject_cast<QAbstractButton*>(window.widget(Control::cmdDigit_7));
-    auto* trim = qobject_cast<QAbstractButton*>(window.widget(Control::cmdDelete));
+    auto* digit = page.key(Control::cmdDigit_7);
+    auto* trim = page.key(Control::cmdDelete);
     // The first change at the end lays out the whole page that was just opened; the
     // rounds measure the presses that follow.
     digit->click();
@@ -53,33 +63,22 @@ void pressKeyOnTape(benchmark::State& state)
         QApplication::processEvents();
     }
     state.counters["lines"] = lines;
-    state.counters["copy_bytes"] = static_cast<double>(QFileInfo(folder.filePath("unsaved-tape-1.tmo")).size());
-    QDir::setCurrent(previousFolder);
+    state.counters["copy_bytes"] = static_cast<double>(QFileInfo(page.folder.filePath("unsaved-tape-1.tmo")).size());
 }
 
 // The pause that writing the copy makes, once at most every two seconds while the
 // page changes: the tape's text taken, turned into the code page and written whole.
 void writeRecoveryCopy(benchmark::State& state)
 {
-    const auto lines = static_cast<int>(state.range(0));
-    QTemporaryDir folder;
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    tallimo::app::Program program;
-    program.start();
-    program.calculator().controls().show(Control::txtSpool);
-    QString text;
-    for (int i = 0; i < lines; ++i) text += QStringLiteral("12 + 3 = 15#\n");
-    program.window().tape().setPlainText(text);
-    auto* digit = qobject_cast<QAbstractButton*>(program.window().widget(Control::cmdDigit_7));
+    OpenPage page(static_cast<int>(state.range(0)));
+    auto* digit = page.key(Control::cmdDigit_7);
     for (auto _ : state) {
         state.PauseTiming();
         digit->click();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(program.recoveryCopy().bringUpToDate());
+        benchmark::DoNotOptimize(page.program.recoveryCopy().bringUpToDate());
     }
-    state.counters["lines"] = lines;
-    QDir::setCurrent(previousFolder);
+    state.counters["lines"] = static_cast<double>(state.range(0));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "faults/generations.h"
+#include "faults/read_file.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +18,6 @@ namespace tallimo::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 void writeFile(const fs::path& path, const std::string& bytes)
 {

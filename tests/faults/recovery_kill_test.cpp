@@ -3,6 +3,7 @@
 
 #include "calculator/calculator.h"
 #include "faults/generations.h"
+#include "faults/read_file.h"
 #include "faults/typing.h"
 #include "spool/in_memory_spool.h"
 #include "support/keys.h"
@@ -25,14 +26,6 @@ namespace tallimo::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 // A run of the typist, with the read end of its output.
 struct Typist {
