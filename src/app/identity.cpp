@@ -1,5 +1,7 @@
 #include "app/identity.h"
 
+#include "app/resource_icon_engine.h"
+
 #include <QApplication>
 #include <QIcon>
 
@@ -14,9 +16,7 @@ void setApplicationIdentity()
 
 void setApplicationIcon()
 {
-    QIcon icon;
-    for (int size : {48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/tallimo-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(QIcon(new ResourceIconEngine(QStringLiteral(":/icons/tallimo-%1.png"), {48, 64, 128, 256})));
 }
 
 }  // namespace tallimo::app

@@ -13,11 +13,15 @@
 #include "ui/running_total/running_total_window_view.h"
 
 #include <QAction>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace tallimo::testing {
 
@@ -216,7 +220,12 @@ private slots:
         QCOMPARE(QApplication::applicationName(), "Tallimo");
         QVERIFY(!QApplication::applicationVersion().isEmpty());
         QCOMPARE(QGuiApplication::desktopFileName(), "org.tallimo.Tallimo");
-        QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+        // Each size asked for is drawn from the picture just larger, or the largest.
+        QCOMPARE(icon.pixmap(QSize(64, 64)).toImage(),
+                 QImage(":/icons/tallimo-64.png").convertToFormat(icon.pixmap(QSize(64, 64)).toImage().format()));
+        for (int side : {16, 100, 512}) QCOMPARE(icon.pixmap(QSize(side, side)).size(), QSize(std::min(side, 256), std::min(side, 256)));
         for (QWidget* w : {static_cast<QWidget*>(&window()), window().companion(ui::Companion::Distance),
                            window().companion(ui::Companion::Colour)})
             QVERIFY2(!w->windowIcon().isNull(), qPrintable(w->objectName()));
