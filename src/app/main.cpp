@@ -1,5 +1,6 @@
 #include "app/first_frame.h"
 #include "app/identity.h"
+#include "app/lean_process.h"
 #include "app/program.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ void reportMissingDesktop(QtMsgType type, const QMessageLogContext& context, con
 
 int main(int argc, char* argv[])
 {
+    tallimo::app::preferPlainPixelTransfer();
     qtDefaultHandler = qInstallMessageHandler(reportMissingDesktop);
     QApplication application(argc, argv);
     qInstallMessageHandler(qtDefaultHandler);
@@ -42,7 +44,10 @@ int main(int argc, char* argv[])
     tallimo::app::Program program;
     program.start();
     program.window().show();
-    tallimo::app::afterFirstFrame(program.window(), tallimo::app::setApplicationIcon);
+    tallimo::app::afterFirstFrame(program.window(), [] {
+        tallimo::app::setApplicationIcon();
+        tallimo::app::returnStartUpMemory();
+    });
     // Asked once the window is up and the memory cells are in place.
     QTimer::singleShot(0, &program.window(), [&program] { program.offerUnsavedTape(); });
     return QApplication::exec();
