@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "ui/adapters/qt_text.h"
+#include "ui/appearance/wall_clock_jumps.h"
 
 #include <QLineEdit>
 
@@ -58,6 +59,9 @@ void wireDisplayOptions(ui::MainWindow& window, DisplayOptions& options)
         showText(timeBox, o->timeText());
         timer->start(next);
     });
+    // Set, or woken from sleep: the boxes show the new time at once, and the ticks
+    // fall on its seconds from then on.
+    new ui::WallClockJumps(&window, [timer] { timer->start(0); });
 }
 
 }  // namespace tallimo::app
