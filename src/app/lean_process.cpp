@@ -16,7 +16,7 @@ void preferPlainPixelTransfer()
     // to have read them: a round trip that wakes the program twice more. The clock
     // repaints the same box every second, so it would wake three times a second
     // instead of once. A box of pixels sent down the socket costs less than the wait.
-    // Whoever set the variable keeps their choice.
+    // A value the user set is left as it is.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", QByteArrayLiteral("1"));
 }
 
