@@ -33,7 +33,7 @@ WallClockJumps::WallClockJumps(QObject* parent, std::function<void()> jumped)
 WallClockJumps::~WallClockJumps()
 {
 #if defined(Q_OS_LINUX)
-    delete notifier_;
+    delete notifier_;  // before the descriptor it watches is closed
     if (timer_ >= 0) ::close(timer_);
 #endif
 }

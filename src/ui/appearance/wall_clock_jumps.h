@@ -18,8 +18,6 @@ public:
     WallClockJumps(QObject* parent, std::function<void()> jumped);
     ~WallClockJumps() override;
 
-    bool watching() const { return notifier_ != nullptr; }
-
 private:
     void arm();
     void readJump();
