@@ -27,6 +27,10 @@ WallClockJumps::WallClockJumps(QObject* parent, std::function<void()> jumped)
     arm();
     notifier_ = new QSocketNotifier(timer_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { readJump(); });
+#else
+    Q_UNUSED(timer_)
+    Q_UNUSED(notifier_)
+    Q_UNUSED(jumped_)
 #endif
 }
 
