@@ -31,11 +31,8 @@ ClockReading SystemClock::read() const
     // One reading for both boxes, so that at midnight they never show the old day's
     // last second beside the new day's date.
     const QDateTime now = QDateTime::currentDateTime();
-    if (now.date() != day_) {
-        day_ = now.date();
-        dayText_ = formats_->locale.toString(day_, formats_->date).toStdString();
-    }
-    return {formats_->locale.toString(now.time(), formats_->time).toStdString(), dayText_, now.time().msec()};
+    return {formats_->locale.toString(now.time(), formats_->time).toStdString(),
+            formats_->locale.toString(now.date(), formats_->date).toStdString(), now.time().msec()};
 }
 
 }  // namespace tallimo::ui

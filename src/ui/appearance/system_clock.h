@@ -2,12 +2,10 @@
 
 #include "appearance/clock.h"
 
-#include <QDate>
 #include <QLocale>
 #include <QString>
 
 #include <optional>
-#include <string>
 
 namespace tallimo::ui {
 
@@ -25,9 +23,6 @@ private:
     // Asking the system for its formats costs more than the formatting itself, once
     // a second; they are asked once, at the first reading, after start-up.
     mutable std::optional<Formats> formats_;
-    // The date is written anew only when the day changes.
-    mutable QDate day_;
-    mutable std::string dayText_;
 };
 
 }  // namespace tallimo::ui
