@@ -4,7 +4,6 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,11 +43,12 @@ int main(int argc, char* argv[])
     tallimo::app::Program program;
     program.start();
     program.window().show();
-    tallimo::app::afterFirstFrame(program.window(), [] {
+    tallimo::app::afterFirstFrame(program.window(), [&program] {
+        program.window().completeBuild();
         tallimo::app::setApplicationIcon();
         tallimo::app::returnStartUpMemory();
+        // Asked once the window is up and the memory cells are in place.
+        program.offerUnsavedTape();
     });
-    // Asked once the window is up and the memory cells are in place.
-    QTimer::singleShot(0, &program.window(), [&program] { program.offerUnsavedTape(); });
     return QApplication::exec();
 }

@@ -13,8 +13,9 @@ void wireMemory(ui::MainWindow& window, Memory& memory)
     for (int i = 0; i < kCellCount; ++i) {
         window.onClick(sendButton(i), [m, i] { m->sendCell(i); });
         // The box has already taken the click's new state; the core records it.
-        auto* box = qobject_cast<QAbstractButton*>(window.widget(deleteBox(i)));
-        window.onClick(deleteBox(i), [m, i, box] { m->checkDelete(i, box->isChecked()); });
+        window.onClick(deleteBox(i), [m, i, w = &window] {
+            m->checkDelete(i, static_cast<QAbstractButton*>(w->widget(deleteBox(i)))->isChecked());
+        });
     }
     window.onClick(C::cmdDeleteMemory, [m] { m->deleteChecked(); });
     window.onClick(C::cmdCancel, [m] { m->cancelPanel(); });

@@ -109,6 +109,21 @@ bool isPanelControl(Control control)
            control == C::cmdDeleteMemory;
 }
 
+// The memory panel lies in the lower band, which the window does not show at start,
+// and the popup waits for a right click: the first frame needs neither.
+bool isBuiltLate(Control control) { return isPanelControl(control); }
+
+// The panel shows with its cells. Its cancel key alone is the design's state before
+// start-up hides it, which no one sees.
+bool panelShown(const MainControls& flags)
+{
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const auto control = static_cast<Control>(i);
+        if (isPanelControl(control) && control != C::cmdCancel && flags.visible(control)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory companions)
@@ -123,9 +138,7 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     client_->setFont(keys);
     setCentralWidget(client_);
     buildMenuBar(*menuBar(), actions_);
-    popup_ = buildPopupMenu(*this, actions_);
-    buildControls();
-    background_->setPopupMenu(popup_);
+    buildControls(false);
 
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Timer1"));
@@ -152,9 +165,10 @@ MainWindow::~MainWindow()
     disconnect(&tape_, nullptr, this, nullptr);
 }
 
-void MainWindow::buildControls()
+void MainWindow::buildControls(bool late)
 {
     for (const ControlDesign& design : mainWindowDesign()) {
+        if (isBuiltLate(design.control) != late) continue;
         QWidget* w = makeWidget(design.kind, design.caption, client_, tape_);
         w->setObjectName(nameOf(design.control));
         w->setGeometry(design.place.toPixels());
@@ -162,7 +176,8 @@ void MainWindow::buildControls()
         w->setAccessibleName(QString::fromUtf8(design.accessibleName));
         widgets_[index(design.control)] = w;
     }
-    background_ = static_cast<BackgroundPicture*>(widget(C::pctBackGround));
+    if (late) return;
+    background_ = static_cast<BackgroundPicture*>(widgets_[index(C::pctBackGround)]);
     for (C clockBox : {C::txtDate, C::txtTime}) {
         setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
         // Read with the eyes, not worked with the keys: Tab passes them by.
@@ -170,10 +185,46 @@ void MainWindow::buildControls()
     }
 }
 
+void MainWindow::completeBuild()
+{
+    if (lateBuilt_) return;
+    buildLate();
+    render();
+}
+
+void MainWindow::buildLate()
+{
+    lateBuilt_ = true;
+    buildControls(true);
+    popup_ = buildPopupMenu(*this, actions_);
+    background_->setPopupMenu(popup_);
+    connectClicks();
+}
+
+QWidget* MainWindow::widget(Control control)
+{
+    if (isBuiltLate(control)) completeBuild();
+    return widgets_[index(control)];
+}
+
+QAction* MainWindow::action(Control control)
+{
+    if (actions_[index(control)] == nullptr) completeBuild();
+    return actions_[index(control)];
+}
+
+QMenu* MainWindow::popupMenu()
+{
+    completeBuild();
+    return popup_;
+}
+
 void MainWindow::connectClicks()
 {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
+        if (connected_[i]) continue;
+        connected_[i] = widgets_[i] != nullptr || actions_[i] != nullptr;
         if (auto* button = qobject_cast<QAbstractButton*>(widgets_[i])) {
             connect(button, &QAbstractButton::clicked, this, [this, control] { clicked(control); });
         } else if (QAction* item = actions_[i]) {
@@ -197,6 +248,7 @@ void MainWindow::clicked(Control control)
 void MainWindow::render()
 {
     const MainControls& flags = calculator_.controls();
+    if (!lateBuilt_ && panelShown(flags)) buildLate();
     const bool focusInPanel = panelHasFocus();
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
@@ -212,8 +264,11 @@ void MainWindow::render()
             if (item->isCheckable()) item->setChecked(flags.checked(control));
         }
     }
-    setTextIfChanged(*static_cast<QLineEdit*>(widget(C::txtInput)), calculator_.inputText());
-    for (int k = 0; k <= 7; ++k) setTextIfChanged(*static_cast<QLineEdit*>(widget(memoryCell(k))), calculator_.output(k));
+    for (int k = 0; k <= 7; ++k) {
+        if (auto* box = static_cast<QLineEdit*>(widgets_[index(memoryCell(k))]))
+            setTextIfChanged(*box, calculator_.output(k));
+    }
+    setTextIfChanged(*static_cast<QLineEdit*>(widgets_[index(C::txtInput)]), calculator_.inputText());
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
     renderPanelBacking();
     if (focusInPanel && !panelHasFocus()) focusKey();
@@ -231,12 +286,7 @@ bool MainWindow::panelHasFocus() const
 
 void MainWindow::renderPanelBacking()
 {
-    const MainControls& flags = calculator_.controls();
-    bool shown = false;
-    for (std::size_t i = 0; i < kControlCount && !shown; ++i) {
-        const auto control = static_cast<Control>(i);
-        shown = isPanelControl(control) && flags.visible(control);
-    }
+    const bool shown = panelShown(calculator_.controls());
     if (shown && panelBacking_ == nullptr) {
         // The panel is a set of controls over the tape; without a backing of its own
         // the tape's text shows between them. Built the first time the panel shows.

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <memory>
 
@@ -51,11 +52,16 @@ public:
     void setBackground(const QColor& colour);
     QColor background() const;
 
+    // What the first frame does not show, the memory panel and the popup menu, is
+    // built here, just after it; anything that asks for one of them builds them
+    // at once, and a panel the calculator shows is built before it renders.
+    void completeBuild();
+
     // The widget of a control, or nothing for a menu item.
-    QWidget* widget(Control control) const { return widgets_[index(control)]; }
+    QWidget* widget(Control control);
     // The menu item of a control, or nothing for a widget.
-    QAction* action(Control control) const { return actions_[index(control)]; }
-    QMenu* popupMenu() const { return popup_; }
+    QAction* action(Control control);
+    QMenu* popupMenu();
     QTextEdit& tape() const { return tape_; }
     QTimer& clock() const { return *clock_; }
     // A companion window, once start() has loaded it.
@@ -67,7 +73,10 @@ protected:
 private:
     static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
 
-    void buildControls();
+    // The controls built at start, or those built late.
+    void buildControls(bool late);
+    void buildLate();
+    // Forwards the clicks of every control not yet connected.
     void connectClicks();
     void clicked(Control control);
     void loadCompanions();
@@ -90,6 +99,8 @@ private:
     std::array<QWidget*, kControlCount> widgets_{};
     ActionTable actions_{};
     std::array<std::function<void()>, kControlCount> handlers_;
+    std::bitset<kControlCount> connected_;
+    bool lateBuilt_ = false;
     std::array<std::unique_ptr<QWidget>, kCompanionLoadOrder.size()> companions_;
     std::function<bool()> closingRoutine_;
     std::optional<WindowHeight> shownHeight_;

@@ -260,6 +260,33 @@ private slots:
         for (int k : {1, 2, 4, 5, 6, 7}) QCOMPARE(contents(memoryFile(k)), QByteArray::number(k * 11) + "\r\n");
     }
 
+    void theMemoryPanelIsBuiltWhenFirstAskedFor()
+    {
+        for (int k = 1; k <= 7; ++k) {
+            QFile file(memoryFile(k));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray::number(k * 11) + "\r\n") > 0);
+        }
+        // Drawn, but the work left for after the first frame not yet done.
+        QVERIFY(restart(false));
+        QVERIFY(find("txtOutput_1") == nullptr && find<QMenu>("mnuPopUp") == nullptr);
+        QCOMPARE(calculator().output(4), "44");
+        QVERIFY(click({"cmdMemory_2"}));  // MR opens the panel
+        QCOMPARE(text(find("txtOutput_4")), "44");
+        QVERIFY(find("optMemory_0")->isVisible() && find("cmdDeleteMemory")->isVisible());
+        QVERIFY(find<QMenu>("mnuPopUp") != nullptr);
+
+        // Asked for by name, a cell comes built and showing its value.
+        QVERIFY(restart(false));
+        QCOMPARE(static_cast<QLineEdit*>(window().widget(Control::txtOutput_7))->text(), "77");
+        QVERIFY(!find("txtOutput_7")->isVisible() && find("cmdCancel")->isHidden());
+        // Built late or not, the panel comes after the keys in the Tab order.
+        QStringList chain;
+        QWidget* first = find("cmdDigit_1");
+        for (QWidget* w = first; chain.isEmpty() || w != first; w = w->nextInFocusChain()) chain << w->objectName();
+        QVERIFY(chain.indexOf("cmdDestroy") < chain.indexOf("optMemory_0"));
+        QVERIFY(chain.indexOf("optMemory_0") < chain.indexOf("cmdDeleteMemory"));
+    }
+
     void theCloseBoxAsksAboutAnOpenPageWithText()
     {
         QVERIFY(trigger({"mnuNew"}));

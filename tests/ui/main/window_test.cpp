@@ -20,7 +20,7 @@ void WindowTest::init()
     QVERIFY(startProgram());
 }
 
-bool WindowTest::startProgram()
+bool WindowTest::startProgram(bool completeBuild)
 {
     ended_ = 0;
     program_ = std::make_unique<app::Program>([this] { ++ended_; });
@@ -30,14 +30,16 @@ bool WindowTest::startProgram()
         qWarning("the main window was never shown");
         return false;
     }
+    if (!completeBuild) return true;
+    program_->window().completeBuild();
     program_->offerUnsavedTape();
     return true;
 }
 
-bool WindowTest::restart()
+bool WindowTest::restart(bool completeBuild)
 {
     program_.reset();
-    return startProgram();
+    return startProgram(completeBuild);
 }
 
 void WindowTest::cleanup()

@@ -43,8 +43,9 @@ protected:
     // How often the program ended.
     int timesEnded() const { return ended_; }
     // Ends this program without its closing routine and starts a new one in the same
-    // folder, as the next run would.
-    [[nodiscard]] bool restart();
+    // folder, as the next run would; `completeBuild` false leaves out what the
+    // program builds only once its window is drawn.
+    [[nodiscard]] bool restart(bool completeBuild = true);
     QString folder() const { return folder_->path(); }
 
     // Clicks the keys named, e.g. {"cmdDigit_1", "cmdOperator_0"}, with the mouse.
@@ -61,7 +62,7 @@ private slots:
 
 private:
     void watchForBoxes();
-    [[nodiscard]] bool startProgram();
+    [[nodiscard]] bool startProgram(bool completeBuild = true);
 
     std::unique_ptr<QTemporaryDir> folder_;
     QString previousFolder_;
