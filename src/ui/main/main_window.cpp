@@ -209,7 +209,7 @@ QWidget* MainWindow::widget(Control control)
 
 QAction* MainWindow::action(Control control)
 {
-    if (actions_[index(control)] == nullptr) completeBuild();
+    if (actions_[index(control)] == nullptr && widgets_[index(control)] == nullptr) completeBuild();
     return actions_[index(control)];
 }
 
@@ -264,11 +264,11 @@ void MainWindow::render()
             if (item->isCheckable()) item->setChecked(flags.checked(control));
         }
     }
+    setTextIfChanged(*static_cast<QLineEdit*>(widgets_[index(C::txtInput)]), calculator_.inputText());
     for (int k = 0; k <= 7; ++k) {
         if (auto* box = static_cast<QLineEdit*>(widgets_[index(memoryCell(k))]))
             setTextIfChanged(*box, calculator_.output(k));
     }
-    setTextIfChanged(*static_cast<QLineEdit*>(widgets_[index(C::txtInput)]), calculator_.inputText());
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
     renderPanelBacking();
     if (focusInPanel && !panelHasFocus()) focusKey();
