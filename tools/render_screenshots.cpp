@@ -65,6 +65,7 @@ int main(int argc, char* argv[])
     program.start();
     QWidget& window = program.window();
     window.show();
+    program.window().completeBuild();
 
     choose(window, "mnuNew");
     click(window, {"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0", "cmdMemory_0"});
