@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
         tallimo::app::setApplicationIcon();
         tallimo::app::returnStartUpMemory();
         // Asked once the window is up and the memory cells are in place.
-        program.offerUnsavedTape();
+        program.reviewStartFolder();
     });
     return QApplication::exec();
 }

@@ -78,8 +78,9 @@ void Program::start()
     window_.render();
 }
 
-void Program::offerUnsavedTape()
+void Program::reviewStartFolder()
 {
+    memory_.tellPassedOver();
     recovery_.offerLeftCopies();
     window_.render();
 }

@@ -51,12 +51,14 @@ public:
     // the window is shown by the caller.
     void start();
 
-    // Once the window shows: offers back a page left unsaved by a run that ended
-    // without its closing question.
-    void offerUnsavedTape();
+    // Once the window shows: names the memory files that start-up passed over, and
+    // offers back a page left unsaved by a run that ended without its closing
+    // question.
+    void reviewStartFolder();
 
-    // The process was told to stop (SIGTERM): the memory files and the copy of an
-    // unsaved page are written without a question, then the program ends.
+    // The process was told to stop (SIGTERM, SIGHUP, SIGINT): the memory files and
+    // the copy of an unsaved page are written without a question, then the program
+    // ends.
     void terminate();
 
     ui::MainWindow& window() { return window_; }
@@ -104,7 +106,9 @@ private:
     QtRecoveryFolder recoveryFolder_;
     RecoveryCopy recovery_;
     TapeFormatting formatting_;
-    TerminationSignal termination_;
+    // The terminal the program was started from closing (SIGHUP) and Ctrl+C there
+    // (SIGINT) end it as a request to stop (SIGTERM) does.
+    TerminationSignal termination_{{SIGTERM, SIGHUP, SIGINT}};
 };
 
 }  // namespace tallimo::app

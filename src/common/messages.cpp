@@ -77,6 +77,18 @@ std::string MsgMemoryFileNotWritten(std::string_view path, std::string_view reas
     return "The memory file " + std::string(path) + " could not be written: " + std::string(reason);
 }
 
+std::string MsgNoFreeCellForValue(std::string_view value)
+{
+    return "another Tallimo in this folder stored a different value there meanwhile, and no cell was free for "
+           "this one's value " +
+           std::string(value) + ".";
+}
+std::string MsgMemoryFilesPassedOver(std::string_view list)
+{
+    return "Tallimo did not read these memory files, and leaves them as they are; their cells start empty:\n\n" +
+           std::string(list);
+}
+
 // ---- tape documents ----
 
 std::string_view MsgOpenCancelled() { return "User cancelled file open operation"; }
@@ -105,6 +117,12 @@ std::string_view MsgCodePageCannotStore()
     return "The text holds characters that the system's code page cannot store.";
 }
 std::string_view MsgNotAnOrdinaryFile() { return "This is not an ordinary file, so it is not replaced."; }
+std::string_view MsgNotAnOrdinaryFileToRead()
+{
+    return "This is not an ordinary file but a pipe, a device or a socket, so it is not read.";
+}
+std::string_view MsgFileIsALink() { return "This is a link, and Tallimo follows no link to a file of its own."; }
+std::string_view MsgFileTooLarge() { return "The file is larger than 16 MiB."; }
 std::string_view MsgFileCannotBeCreated() { return "The file cannot be created."; }
 std::string_view MsgTextNotAllWritten() { return "Not all of the text could be written."; }
 std::string_view MsgFileNotCompleted() { return "The file could not be completed."; }
@@ -125,11 +143,6 @@ std::string MsgUnsavedTapeTooLarge(std::string_view path, std::string_view large
     return "The unsaved tape kept in \"" + std::string(path) + "\" is too large to restore as a page: a page holds at most " +
            std::string(largest) + ".\n\nDo you want to delete it? No leaves it where it is.";
 }
-std::string MsgUnsavedTapeUnreadable(std::string_view path, std::string_view reason)
-{
-    return "The unsaved tape kept in \"" + std::string(path) + "\" could not be read: " + std::string(reason) +
-           " It is left where it is.";
-}
 std::string MsgRecoveryCopyNotWritten(std::string_view path, std::string_view reason)
 {
     return "The open page could not be copied to \"" + std::string(path) +
@@ -140,6 +153,22 @@ std::string MsgPageTooLargeForRecoveryCopy(std::string_view largest)
 {
     return "The open page is too large to keep a copy of in case Tallimo ends unexpectedly: a copy holds at most " +
            std::string(largest) + ".\n\nThe calculator works on; save the page to keep it.";
+}
+
+std::string MsgUnsavedTapesNotOffered(std::string_view list)
+{
+    return "These files look like copies of unsaved tapes, but Tallimo cannot offer them back; it leaves them where "
+           "they are:\n\n" +
+           std::string(list) + "\n\nA copy that is a plain file can be opened with FILE Open.";
+}
+std::string MsgLockNotAPlainFile(std::string_view lockPath, std::string_view reason)
+{
+    return "its lock \"" + std::string(lockPath) + "\" is not a plain file. " + std::string(reason);
+}
+std::string MsgLockHeldElsewhere(std::string_view lockPath, std::string_view computer)
+{
+    return "its lock \"" + std::string(lockPath) + "\" says that Tallimo on the computer \"" + std::string(computer) +
+           "\" keeps it. If that Tallimo no longer runs, delete the lock to have the copy offered.";
 }
 
 std::string MsgPrintingModuleNotLoaded(std::string_view reason)

@@ -39,6 +39,8 @@ std::string MsgRunningTotalChange(std::string_view total, bool decrement, std::s
                                   std::string_view newTotal);
 std::string_view MsgEraseRunningTotal();
 std::string MsgMemoryFileNotWritten(std::string_view path, std::string_view reason);
+std::string MsgNoFreeCellForValue(std::string_view value);
+std::string MsgMemoryFilesPassedOver(std::string_view list);
 
 // ---- tape documents ----
 std::string_view MsgOpenCancelled();
@@ -54,6 +56,9 @@ std::string_view MsgFileCannotBeOpened();
 std::string_view MsgFileCannotBeRead();
 std::string_view MsgCodePageCannotStore();
 std::string_view MsgNotAnOrdinaryFile();
+std::string_view MsgNotAnOrdinaryFileToRead();
+std::string_view MsgFileIsALink();
+std::string_view MsgFileTooLarge();
 std::string_view MsgFileCannotBeCreated();
 std::string_view MsgTextNotAllWritten();
 std::string_view MsgFileNotCompleted();
@@ -64,9 +69,11 @@ std::string_view MsgLockFileNotMade();
 // The recovery copy of an unsaved tape.
 std::string MsgRestoreUnsavedTape(std::size_t lines, std::string_view lastWritten, std::string_view lastLine);
 std::string MsgUnsavedTapeTooLarge(std::string_view path, std::string_view largest);
-std::string MsgUnsavedTapeUnreadable(std::string_view path, std::string_view reason);
 std::string MsgRecoveryCopyNotWritten(std::string_view path, std::string_view reason);
 std::string MsgPageTooLargeForRecoveryCopy(std::string_view largest);
+std::string MsgUnsavedTapesNotOffered(std::string_view list);
+std::string MsgLockNotAPlainFile(std::string_view lockPath, std::string_view reason);
+std::string MsgLockHeldElsewhere(std::string_view lockPath, std::string_view computer);
 
 // Printing.
 std::string MsgPrintingModuleNotLoaded(std::string_view reason);

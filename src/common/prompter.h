@@ -8,7 +8,9 @@ namespace tallimo {
 
 enum class Buttons { Ok, OkCancel, YesNo };
 enum class Icon { None, Exclamation };
-enum class Answer { Ok, Cancel, Yes, No };
+// Dismissed: the box was closed without a button (Escape, its close button, or the
+// program told to stop while it was open).
+enum class Answer { Ok, Cancel, Yes, No, Dismissed };
 
 struct Message {
     std::string text;
@@ -18,7 +20,8 @@ struct Message {
     std::string title = "Tallimo";
 };
 
-// Closing a box counts as refusal: only OK and Yes are consent.
+// Closing a box counts as refusal: only OK and Yes are consent. What only a No may
+// do (delete something) is not done on a box closed without an answer.
 inline bool consents(Answer answer) { return answer == Answer::Ok || answer == Answer::Yes; }
 
 inline Message notice(std::string_view text) { return {std::string(text), Buttons::Ok, Icon::Exclamation}; }

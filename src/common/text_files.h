@@ -11,9 +11,27 @@
 
 namespace tallimo {
 
+// The largest file read as text: a tape is a few kilobytes, a memory file a few
+// bytes, and a text box would take minutes to lay out a far larger one.
+inline constexpr std::uintmax_t kLargestTextFileBytes = 16 * 1024 * 1024;
+
+// Whose file it is decides how far its name is trusted. A file the user chose in a
+// dialog is taken wherever its name leads, links included. A file the program keeps
+// by itself in its start folder (a memory file, a copy of an unsaved page, a copy's
+// lock) is read and written only when it is a plain file under that very name: the
+// folder may be one the user downloaded or unpacked, where a link may lead to any
+// file and a pipe or a device never ends.
+enum class FileOrigin { ChosenByUser, KeptByProgram };
+
+// Why a file was not read.
+enum class Unread { Missing, TooLarge, NotReadable };
+
 struct ReadResult {
     std::optional<std::string> text;  // nothing when the file could not be read
-    std::string error;                // why, in words for the user
+    Unread why = Unread::NotReadable;  // when there is no text
+    std::string error;                 // why, in words for the user
+
+    static ReadResult failure(Unread why, std::string_view error) { return {std::nullopt, why, std::string(error)}; }
 };
 
 // What became of a write: the file was written whole, or it was not and the old
@@ -29,10 +47,14 @@ struct [[nodiscard]] WriteResult {
 class TextFiles {
 public:
     virtual ~TextFiles() = default;
-    virtual ReadResult read(const std::string& path) = 0;
-    virtual WriteResult write(const std::string& path, std::string_view text) = 0;
-    // Size in bytes, nothing when the file does not exist or cannot be examined.
-    virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
+    // A plain file of at most kLargestTextFileBytes; anything else (a folder, a
+    // pipe, a device) is refused without waiting on it.
+    virtual ReadResult read(const std::string& path, FileOrigin origin) = 0;
+    // Refuses to replace anything but a plain file.
+    virtual WriteResult write(const std::string& path, std::string_view text, FileOrigin origin) = 0;
+    // Whether anything bears the name: a file, a folder, a pipe or a link, even one
+    // that leads nowhere.
+    virtual bool exists(const std::string& path) = 0;
 };
 
 }  // namespace tallimo

@@ -9,16 +9,19 @@ bool Closing::closeCalculator()
     const bool pageHoldsText = calculator_.controls().visible(Control::txtSpool) && !calculator_.spool().isEmpty();
     if (pageHoldsText && !consents(calculator_.prompter().ask(okCancel(MsgUnsavedPage())))) return false;
 
-    if (recovery_) recovery_->discard();
     const std::vector<FileFailure> failures = files_.save();
-    if (!failures.empty()) {
-        std::string text;
-        for (const FileFailure& failure : failures) {
-            if (!text.empty()) text += "\n";
-            text += MsgMemoryFileNotWritten(failure.path, failure.reason);
-        }
-        calculator_.prompter().ask(notice(text));
+    // The user agreed to lose the page; but where the cells could not be written
+    // (a full disk, most likely) nothing more is deleted.
+    if (failures.empty()) {
+        if (recovery_) recovery_->discard();
+        return true;
     }
+    std::string text;
+    for (const FileFailure& failure : failures) {
+        if (!text.empty()) text += "\n";
+        text += MsgMemoryFileNotWritten(failure.path, failure.reason);
+    }
+    calculator_.prompter().ask(notice(text));
     return true;
 }
 

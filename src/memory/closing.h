@@ -14,7 +14,8 @@ public:
 
     // Asks first when an open page holds text. Returns whether the program is to
     // end; the memory files are written then, and any that could not be are named
-    // in a message. The user agreed to lose the page, so its recovery copy goes.
+    // in a message. The user agreed to lose the page, so its recovery copy goes,
+    // unless a memory file could not be written.
     bool closeCalculator();
 
     // The desktop session is ending or the process was told to stop: the memory

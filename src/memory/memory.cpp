@@ -1,5 +1,6 @@
 #include "memory/memory.h"
 
+#include "common/messages.h"
 #include "common/numbers.h"
 
 namespace tallimo {
@@ -28,6 +29,16 @@ void Memory::pressMemory(MemoryKey key)
     case MemoryKey::TRecall: total_.recall(); break;
     case MemoryKey::TClear: total_.reset(); break;
     }
+}
+
+void Memory::tellPassedOver()
+{
+    const std::vector<FileFailure>& passed = files_.passedOver();
+    if (passed.empty()) return;
+    std::string list;
+    for (const FileFailure& file : passed) list += file.path + ": " + file.reason + "\n";
+    list.pop_back();
+    calculator_.prompter().ask(notice(MsgMemoryFilesPassedOver(list)));
 }
 
 }  // namespace tallimo

@@ -32,6 +32,8 @@ public:
 
     // The last step of start-up.
     void restore() { files_.restore(); }
+    // Once the window shows: names the memory files that start-up passed over.
+    void tellPassedOver();
     bool closeCalculator() { return closing_.closeCalculator(); }
     std::vector<FileFailure> saveOnSessionEnd() { return closing_.saveOnSessionEnd(); }
     void keepRecoveryCopy(RecoveryCopy& copy) { closing_.keepRecoveryCopy(copy); }

@@ -1,6 +1,8 @@
 #pragma once
 // What a tape document holds on disk: the tape's plain text and a closing CR LF.
 
+#include "common/text_files.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,7 +11,7 @@ namespace tallimo {
 
 // The largest file opened as a page. Tapes are a few kilobytes; a file far larger
 // than this is not a tape, and the text box would take minutes to lay it out.
-inline constexpr std::uintmax_t kLargestDocumentBytes = 16 * 1024 * 1024;
+inline constexpr std::uintmax_t kLargestDocumentBytes = kLargestTextFileBytes;
 inline constexpr std::string_view kLargestDocumentInWords = "16 MiB";
 
 // The bytes a save writes for the tape's text.

@@ -31,13 +31,14 @@ FileDialogSettings documentDialogSettings()
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
 }
 
-void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
+bool showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
 {
     controls.enableMenuPair(C::mnuResults, C::PopUpResults, true);
-    spool.setText(text);
+    if (!spool.load(text)) return false;
     controls.show(C::txtSpool);
     controls.setHeight(WindowHeight::Tall);
     controls.enable(kAllPageItems);
+    return true;
 }
 
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
@@ -85,34 +86,16 @@ void Documents::open()
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
     const auto text = readDocument(fields_.fileName);
-    if (!text) return;
-    showOpenedPage(controls_, spool_, *text);
+    if (!text || !showOpenedPage(controls_, spool_, *text)) return;
     if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
 // The file's text for the tape, or nothing after telling the user why not.
 std::optional<std::string> Documents::readDocument(const std::string& fileName)
 {
-    // A file whose size cannot be learnt (missing, a folder, a device) is not read:
-    // reading a device could go on for ever.
-    const auto size = ports_.files.size(fileName);
-    if (!size) {
-        prompter_.ask(notice(MsgOpenCancelled()));
-        return std::nullopt;
-    }
-    if (*size > kLargestDocumentBytes) {
-        prompter_.ask(notice(tooLarge(fileName)));
-        return std::nullopt;
-    }
-    const ReadResult read = ports_.files.read(fileName);
+    const ReadResult read = ports_.files.read(fileName, FileOrigin::ChosenByUser);
     if (!read.text) {
-        prompter_.ask(notice(MsgOpenCancelled()));
-        return std::nullopt;
-    }
-    // The file may have grown since its size was taken; a one-byte code page's text
-    // may take up to three bytes a character in UTF-8.
-    if (read.text->size() > kLargestDocumentBytes * 3) {
-        prompter_.ask(notice(tooLarge(fileName)));
+        prompter_.ask(notice(read.why == Unread::TooLarge ? tooLarge(fileName) : std::string(MsgOpenCancelled())));
         return std::nullopt;
     }
     return tapeTextOf(*read.text);
@@ -146,7 +129,7 @@ void Documents::save(MenuOrigin origin)
     }
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
-    const WriteResult result = ports_.files.write(fields_.fileName, documentFileText(spool_.text()));
+    const WriteResult result = ports_.files.write(fields_.fileName, documentFileText(spool_.text()), FileOrigin::ChosenByUser);
     if (!result.written) {
         prompter_.ask(notice(MsgPageNotSaved(fields_.fileName, result.reason)));
         return;

@@ -118,7 +118,7 @@ std::string RecoveryCopy::update()
         dirty_ = true;
         return MsgRecoveryCopyNotWritten(folder_, error);
     }
-    const WriteResult result = ports_.files.write(*path_, documentFileText(text));
+    const WriteResult result = ports_.files.write(*path_, documentFileText(text), FileOrigin::KeptByProgram);
     if (!result.written) {
         dirty_ = true;
         return MsgRecoveryCopyNotWritten(*path_, result.reason);
@@ -127,19 +127,19 @@ std::string RecoveryCopy::update()
     return "";
 }
 
-// The first name that no file bears and whose lock this program can take.
+// The first name that nothing bears and whose lock this program can take.
 std::optional<std::string> RecoveryCopy::claimName(std::string& error)
 {
     for (int number = 1; number <= kMostCopies; ++number) {
         const std::string path = pathOf(std::string(kNamePrefix) + std::to_string(number) + std::string(kNameSuffix));
-        if (ports_.files.size(path)) continue;  // another program's copy, or one left to offer
+        if (ports_.files.exists(path)) continue;  // another program's copy, one left to offer, or a stranger
         const CopyLock lock = ports_.folder.lock(path);
         if (lock.outcome == LockOutcome::Failed) {
             error = lock.error;
             return std::nullopt;
         }
-        if (lock.outcome == LockOutcome::HeldByRunningProgram) continue;
-        if (!ports_.files.size(path)) return path;
+        if (lock.outcome != LockOutcome::Taken) continue;
+        if (!ports_.files.exists(path)) return path;
         ports_.folder.unlock(path);  // a copy appeared while the lock was taken
     }
     error = MsgTooManyUnsavedTapes();
@@ -185,40 +185,61 @@ void RecoveryCopy::offerLeftCopies()
         if (const auto number = numberOf(name)) copies.emplace_back(*number, pathOf(name));
     }
     std::sort(copies.begin(), copies.end());
+
+    // Every copy is looked at first, so that those that cannot be offered are told
+    // about in one notice before any question.
+    std::vector<LeftCopy> offerable;
+    std::string notOffered;
     for (const auto& [number, path] : copies) {
         if (path_ && *path_ == path) continue;
-        // A lock that cannot be taken belongs to a program that still runs.
-        if (ports_.folder.lock(path).outcome != LockOutcome::Taken) continue;
-        if (offer(path)) return;
-        ports_.folder.unlock(path);
+        const CopyLock lock = ports_.folder.lock(path);
+        // A lock held on this computer belongs to a program that still runs.
+        if (lock.outcome == LockOutcome::HeldByRunningProgram) continue;
+        if (lock.outcome != LockOutcome::Taken) {
+            notOffered += path + ": " + lock.error + "\n";
+            continue;
+        }
+        ReadResult read = ports_.files.read(path, FileOrigin::KeptByProgram);
+        if (!read.text && read.why != Unread::TooLarge) {
+            ports_.folder.unlock(path);
+            if (read.why != Unread::Missing) notOffered += path + ": " + read.error + "\n";
+            continue;
+        }
+        offerable.push_back({path, std::move(read.text)});
+    }
+    if (!notOffered.empty()) {
+        notOffered.pop_back();
+        ports_.prompter.ask(notice(MsgUnsavedTapesNotOffered(notOffered)));
+    }
+
+    bool restored = false;
+    for (LeftCopy& copy : offerable) {
+        if (!restored) restored = offer(copy);
+        if (!restored || path_ != copy.path) ports_.folder.unlock(copy.path);
     }
 }
 
 // Asks about one copy whose lock this program holds; true when it became the page.
-bool RecoveryCopy::offer(const std::string& path)
+// Only a No deletes a copy: a box closed without an answer, or a program told to
+// stop while it asks, leaves the copy for the next start.
+bool RecoveryCopy::offer(LeftCopy& copy)
 {
-    const auto size = ports_.files.size(path);
-    if (!size) return false;
-    if (*size > kLargestDocumentBytes) {
+    const std::string& path = copy.path;
+    if (!copy.text) {
         const Message question = yesNo(MsgUnsavedTapeTooLarge(path, kLargestDocumentInWords), Answer::No);
-        if (consents(ports_.prompter.ask(question))) ports_.folder.remove(path);
+        if (ports_.prompter.ask(question) == Answer::Yes) ports_.folder.remove(path);
         return false;
     }
-    const ReadResult read = ports_.files.read(path);
-    if (!read.text) {
-        ports_.prompter.ask(notice(MsgUnsavedTapeUnreadable(path, read.error)));
-        return false;
-    }
-    const std::string text = tapeTextOf(*read.text);
-    const bool restore =
-        !text.empty() &&
-        consents(ports_.prompter.ask(yesNo(
-            MsgRestoreUnsavedTape(lineCount(text), ports_.folder.lastWritten(path), lastLine(text)), Answer::Yes)));
-    if (!restore) {
+    const std::string text = tapeTextOf(*copy.text);
+    copy.text.reset();
+    if (text.empty()) {  // nothing to recover
         ports_.folder.remove(path);
         return false;
     }
-    showOpenedPage(controls_, spool_, text);
+    const Answer answer = ports_.prompter.ask(
+        yesNo(MsgRestoreUnsavedTape(lineCount(text), ports_.folder.lastWritten(path), lastLine(text)), Answer::Yes));
+    if (answer == Answer::No) ports_.folder.remove(path);
+    if (answer != Answer::Yes || !showOpenedPage(controls_, spool_, text)) return false;
     // The copy stays as this program's own until the page is saved or closed.
     path_ = path;
     return true;

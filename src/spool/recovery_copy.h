@@ -41,7 +41,9 @@ public:
     RecoveryCopy& operator=(const RecoveryCopy&) = delete;
 
     // At start, once the window shows: asks about each copy left by a program that
-    // no longer runs, until one is restored as the page.
+    // no longer runs, until one is restored as the page. Copies that cannot be
+    // offered (a copy or a lock that is not a plain file, a lock from another
+    // computer, a folder that takes no lock) are named once in a notice.
     void offerLeftCopies();
 
     // The timer went off: the copy follows the tape. A failure is told once.
@@ -63,8 +65,14 @@ public:
 private:
     void tapeChanged();
     std::string update();
+    // A copy left behind, with its text; no text when it is too large to restore.
+    struct LeftCopy {
+        std::string path;
+        std::optional<std::string> text;
+    };
+
     std::optional<std::string> claimName(std::string& error);
-    bool offer(const std::string& path);
+    bool offer(LeftCopy& copy);
     void release(bool removeFile);
     void tellOnce(const std::string& text);
     std::string pathOf(std::string_view name) const;

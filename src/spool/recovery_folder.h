@@ -10,18 +10,28 @@
 
 namespace tallimo {
 
-enum class LockOutcome { Taken, HeldByRunningProgram, Failed };
+enum class LockOutcome {
+    Taken,
+    HeldByRunningProgram,
+    // Held by a program on another computer that shares the folder: whether that
+    // program still runs cannot be told from here.
+    HeldElsewhere,
+    // Something other than a plain file bears the lock's name (a link, a folder, a
+    // pipe): it is left alone, and so is its copy.
+    Unusable,
+    Failed,
+};
 
 struct CopyLock {
     LockOutcome outcome;
-    std::string error;  // why it failed, in words for the user
+    std::string error;  // why it was not taken, in words for the user
 };
 
 class RecoveryFolder {
 public:
     virtual ~RecoveryFolder() = default;
-    // The names of the plain files in `folder` that start with `prefix` and end
-    // with `suffix`, in no particular order; no file is opened.
+    // The names of everything in `folder` that starts with `prefix` and ends with
+    // `suffix`, plain files or not, in no particular order; nothing is opened.
     virtual std::vector<std::string> names(const std::string& folder, const std::string& prefix,
                                            const std::string& suffix) = 0;
     virtual bool remove(const std::string& path) = 0;

@@ -31,6 +31,7 @@ int main(int argc, char** argv)
     tallimo::InMemorySpool spool;
     tallimo::Calculator calculator(prompter, spool);
     tallimo::MemoryFiles memoryFiles(calculator, files, where);
+    if (mode == "memory") memoryFiles.restore();  // as a program starts
 
     for (long generation = 1;; ++generation) {
         if (mode == "memory") {
@@ -38,7 +39,7 @@ int main(int argc, char** argv)
             if (!memoryFiles.save().empty()) return 1;
         } else {
             // A saved tape is its text followed by a line end, as Save writes it.
-            if (!files.write(where, tallimo::testing::generationText(generation, 0) + "\r\n").written) return 1;
+            if (!files.write(where, tallimo::testing::generationText(generation, 0) + "\r\n", tallimo::FileOrigin::ChosenByUser).written) return 1;
         }
         std::printf("%ld\n", generation);
         std::fflush(stdout);

@@ -2,6 +2,10 @@
 
 #include "memory_fixture.h"
 
+#include "common/messages.h"
+
+#include <set>
+
 namespace tallimo::testing {
 namespace {
 
@@ -26,19 +30,27 @@ TEST_F(MemoryFiles, AFirstRunStartsEmptyAndTheCloseWritesSevenFilesInTheStartFol
     EXPECT_EQ(files.files, expected);
 }
 
-TEST_F(MemoryFiles, AMissingOrUnreadableFileEmptiesOnlyItsOwnCellAndTheCloseKeepsTheOthers)
+TEST_F(MemoryFiles, AMissingFileEmptiesOnlyItsOwnCellAndOneThatCannotBeTakenIsLeftAlone)
 {
     putFiles({"1\r\n", "2\r\n", "3\r\n", "4\r\n", "5\r\n", "6\r\n", "7\r\n"});
     files.files.erase(path(3));
     files.unreadable.insert(path(6));
+    files.files.erase(path(7));
+    files.notPlain[path(7)] = "This is a link.";
     memory.restore();
-    EXPECT_EQ(cells(), "1|2||4|5||7");
-    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_EQ(cells(), "1|2||4|5");
+    EXPECT_TRUE(prompter.asked.empty());  // told once the window shows
+    memory.tellPassedOver();
+    ASSERT_EQ(prompter.texts(), std::vector<std::string>{MsgMemoryFilesPassedOver(
+                                    path(6) + ": The file cannot be read.\n" + path(7) + ": This is a link.")});
 
     files.unreadable.clear();
+    calculator.setOutput(6, "60");
     EXPECT_TRUE(memory.closeCalculator());
-    const std::vector<std::string> expected = {"1\r\n", "2\r\n", "\r\n", "4\r\n", "5\r\n", "\r\n", "7\r\n"};
-    for (int k = 1; k <= 7; ++k) EXPECT_EQ(files.files[path(k)], expected[k - 1]) << "memory" << k;
+    EXPECT_EQ(prompter.asked.size(), 1u);
+    const std::vector<std::string> expected = {"1\r\n", "2\r\n", "\r\n", "4\r\n", "5\r\n", "6\r\n"};
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(files.files[path(k)], expected[k - 1]) << "memory" << k;
+    EXPECT_EQ(files.writes.count(path(6)) + files.writes.count(path(7)), 0u);
 }
 
 TEST_F(MemoryFiles, AStartAndCloseThatChangeNothingRewriteTheSameBytes)
@@ -55,6 +67,7 @@ TEST_F(MemoryFiles, AStartAndCloseThatChangeNothingRewriteTheSameBytes)
 TEST_F(MemoryFiles, CloseAsksAboutAnOpenPageWithTextAndCancelWritesNothing)
 {
     putFiles(std::vector<std::string>(7, "old\r\n"));
+    memory.restore();
     calculator.setOutput(1, "9");
     calculator.controls().show(Control::txtSpool);
     spool.setText("1 + 2");
@@ -92,6 +105,61 @@ TEST_F(MemoryFiles, TheSessionEndSavesWithoutAQuestion)
     EXPECT_EQ(files.files[path(3)], "3\r\n");
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].path, path(6));
+}
+
+// Two programs in one folder, each started before the other closed: whichever
+// closes first, the second keeps what the first stored, and where both stored a
+// value in one cell the second's goes to a free cell.
+TEST_F(MemoryFiles, TwoProgramsInOneFolderKeepEachOthersValuesWhicheverClosesFirst)
+{
+    for (const bool firstClosesFirst : {true, false}) {
+        SCOPED_TRACE(firstClosesFirst ? "the first closes first" : "the second closes first");
+        InMemoryFiles disk;
+        disk.files[memory.files().pathOf(1)] = "5\r\n";
+        ScriptedPrompter otherPrompter;
+        InMemorySpool otherSpool;
+        Calculator first(prompter, spool), second(otherPrompter, otherSpool);
+        Memory a(first, disk, "/home/user/sums"), b(second, disk, "/home/user/sums");
+        for (Calculator* c : {&first, &second}) c->start();
+        a.restore();
+        b.restore();
+        first.setOutput(2, "42");   // M+ in the first
+        second.setOutput(2, "7");   // M+ in the second, into the same free cell
+        second.setOutput(1, "");    // and the second takes 5 away
+        if (firstClosesFirst) {
+            EXPECT_TRUE(a.closeCalculator());
+            EXPECT_TRUE(b.closeCalculator());
+        } else {
+            EXPECT_TRUE(b.closeCalculator());
+            EXPECT_TRUE(a.closeCalculator());
+        }
+        std::multiset<std::string> stored;
+        for (int k = 1; k <= 7; ++k) stored.insert(disk.files.at(memory.files().pathOf(k)));
+        EXPECT_EQ(stored.count("42\r\n"), 1u);
+        EXPECT_EQ(stored.count("7\r\n"), 1u);
+        EXPECT_EQ(stored.count("5\r\n"), 0u);
+        EXPECT_EQ(stored.count("\r\n"), 5u);
+    }
+    EXPECT_TRUE(prompter.asked.empty());
+}
+
+TEST_F(MemoryFiles, AValueWithNoFreeCellLeftIsNamedAndKeptForTheNextSave)
+{
+    putFiles({"1\r\n", "2\r\n", "3\r\n", "4\r\n", "5\r\n", "6\r\n", "7\r\n"});
+    memory.restore();
+    calculator.setOutput(3, "30");
+    files.files[path(3)] = "33\r\n";  // another program, meanwhile
+    std::vector<FileFailure> failures = memory.saveOnSessionEnd();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].path, path(3));
+    EXPECT_EQ(failures[0].reason, MsgNoFreeCellForValue("30"));
+    EXPECT_EQ(files.files[path(3)], "33\r\n");
+    EXPECT_EQ(calculator.output(3), "30");
+
+    files.files[path(5)] = "\r\n";  // the other program took 5 away
+    EXPECT_TRUE(memory.saveOnSessionEnd().empty());
+    EXPECT_EQ(cells(), "1|2|33|4|30|6|7");
+    EXPECT_EQ(files.files[path(5)], "30\r\n");
 }
 
 }  // namespace

@@ -234,20 +234,28 @@ TEST_F(RecoveryCopyTest, TheNextStartOffersACopyLeftByAProgramThatEndedAndYesRes
     EXPECT_EQ(onDisk(), "(none)");
 }
 
-TEST_F(RecoveryCopyTest, NoDeletesTheCopyAndLeavesTheStartAsUsual)
+TEST_F(RecoveryCopyTest, OnlyAnExplicitNoDeletesTheCopy)
 {
     pageWithCopy();
     run.folder.crash();
     Program next(files, locks, 2);
-    next.copy.offerLeftCopies();  // closing the box counts as No
+    next.copy.offerLeftCopies();  // the box closed without an answer
     EXPECT_EQ(next.prompter.asked.size(), 1u);
-    EXPECT_EQ(onDisk(), "(none)");
+    EXPECT_EQ(onDisk(), "12 + 3 = 15#\n\r\n");
     EXPECT_FALSE(next.pageOpen());
-    EXPECT_EQ(next.spool.text(), "");
+    next.folder.crash();
 
     Program third(files, locks, 3);
+    third.prompter.script({Answer::No});
     third.copy.offerLeftCopies();
-    EXPECT_TRUE(third.prompter.asked.empty());
+    EXPECT_EQ(third.prompter.asked.size(), 1u);
+    EXPECT_EQ(onDisk(), "(none)");
+    EXPECT_FALSE(third.pageOpen());
+    EXPECT_EQ(third.spool.text(), "");
+
+    Program fourth(files, locks, 4);
+    fourth.copy.offerLeftCopies();
+    EXPECT_TRUE(fourth.prompter.asked.empty());
 }
 
 TEST_F(RecoveryCopyTest, TwoProgramsInOneFolderKeepTheirOwnCopiesAndOnlyAnEndedOnesIsOffered)
@@ -298,21 +306,57 @@ TEST_F(RecoveryCopyTest, BadCopiesAreHandledAsOpenHandlesSuchFiles)
     files.unreadable.insert(copyPath(2));
     files.files[copyPath(3)] = "\r\n";  // nothing to recover
     files.files[copyPath(4)] = std::string("1 + 2\0\xFF", 7) + "\r\n";
-    run.prompter.script({Answer::No, Answer::Ok, Answer::Yes});
+    run.prompter.script({Answer::Ok, Answer::No, Answer::Yes});
     run.copy.offerLeftCopies();
     ASSERT_EQ(run.prompter.asked.size(), 3u);
-    EXPECT_EQ(run.prompter.asked[0].text, MsgUnsavedTapeTooLarge(copyPath(1), "16 MiB"));
-    EXPECT_EQ(run.prompter.asked[0].defaultButton, Answer::No);
-    EXPECT_EQ(run.prompter.asked[1].text, MsgUnsavedTapeUnreadable(copyPath(2), "The file cannot be read."));
+    EXPECT_EQ(run.prompter.asked[0].text,
+              MsgUnsavedTapesNotOffered(copyPath(2) + ": The file cannot be read."));  // before any question
+    EXPECT_EQ(run.prompter.asked[1].text, MsgUnsavedTapeTooLarge(copyPath(1), "16 MiB"));
+    EXPECT_EQ(run.prompter.asked[1].defaultButton, Answer::No);
     EXPECT_EQ(run.spool.text(), "1 + 2\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(files.files.count(copyPath(1)), 1u);  // kept on No
     EXPECT_EQ(files.files.count(copyPath(2)), 1u);
     EXPECT_EQ(files.files.count(copyPath(3)), 0u);
 
     Program next(files, locks, 2);
-    next.prompter.script({Answer::Yes, Answer::Ok});
+    next.prompter.script({Answer::Ok, Answer::Yes});
     next.copy.offerLeftCopies();
     EXPECT_EQ(files.files.count(copyPath(1)), 0u);  // deleted on Yes
+}
+
+// What the start folder holds may not be what the program left there: copies and
+// locks that are links, folders or pipes, a lock from another computer, a folder
+// that takes no lock. Such copies are named once, before any question, and left as
+// they are; the program's own copy goes under a name that nothing bears.
+TEST_F(RecoveryCopyTest, CopiesThatCannotBeOfferedAreNamedOnceAndLeftAlone)
+{
+    for (int n = 1; n <= 5; ++n) files.files[copyPath(n)] = std::to_string(n) + "\r\n";
+    files.files.erase(copyPath(1));
+    files.notPlain[copyPath(1)] = "This is a link.";
+    Program holder(files, locks, 9);  // a program that runs and holds copy 4
+    ASSERT_EQ(holder.folder.lock(copyPath(4)).outcome, LockOutcome::Taken);
+    run.folder.refusals[copyPath(2)] = {LockOutcome::Unusable, "its lock is a folder."};
+    run.folder.refusals[copyPath(3)] = {LockOutcome::HeldElsewhere, "its lock was taken elsewhere."};
+    run.prompter.script({Answer::Ok, Answer::Dismissed});
+    run.copy.offerLeftCopies();
+    ASSERT_EQ(run.prompter.texts(),
+              (std::vector<std::string>{MsgUnsavedTapesNotOffered(copyPath(1) + ": This is a link.\n" + copyPath(2) +
+                                                                  ": its lock is a folder.\n" + copyPath(3) +
+                                                                  ": its lock was taken elsewhere."),
+                                        MsgRestoreUnsavedTape(1, "06/12/2026 14:52", "5")}));
+    for (int n = 2; n <= 5; ++n) EXPECT_EQ(onDisk(copyPath(n)), std::to_string(n) + "\r\n");
+
+    run.openPage("7");
+    run.timer.goOff();
+    EXPECT_EQ(onDisk(copyPath(6)), "7\r\n");
+    EXPECT_EQ(files.writes.size(), 1u);  // nothing else was written
+
+    Program readOnly(files, locks, 3);
+    readOnly.folder.lockFails = true;
+    readOnly.copy.offerLeftCopies();
+    ASSERT_EQ(readOnly.prompter.asked.size(), 1u);
+    EXPECT_NE(readOnly.prompter.asked[0].text.find(copyPath(5) + ": The folder cannot be written to."),
+              std::string::npos);
 }
 
 TEST_F(RecoveryCopyTest, ACopyThatCannotBeWrittenIsToldOnceAndTheCalculatorWorksOn)

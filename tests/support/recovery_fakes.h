@@ -29,7 +29,10 @@ public:
                                    const std::string& suffix) override
     {
         std::vector<std::string> out;
-        for (const auto& [path, text] : files_.files) {
+        std::vector<std::string> paths;
+        for (const auto& [path, text] : files_.files) paths.push_back(path);
+        for (const auto& [path, what] : files_.notPlain) paths.push_back(path);
+        for (const std::string& path : paths) {
             if (!path.starts_with(folder + "/")) continue;
             const std::string name = path.substr(folder.size() + 1);
             if (name.find('/') == std::string::npos && name.starts_with(prefix) && name.ends_with(suffix))
@@ -45,6 +48,7 @@ public:
     CopyLock lock(const std::string& path) override
     {
         if (lockFails) return {LockOutcome::Failed, "The folder cannot be written to."};
+        if (const auto refused = refusals.find(path); refused != refusals.end()) return refused->second;
         const auto it = locks_.holders.find(path);
         if (it != locks_.holders.end() && it->second != program_ && locks_.running.count(it->second))
             return {LockOutcome::HeldByRunningProgram, ""};
@@ -61,6 +65,9 @@ public:
     void crash() { locks_.running.erase(program_); }
 
     bool lockFails = false;
+    // Locks that are not taken however often asked for: one held on another
+    // computer, one whose name something else bears.
+    std::map<std::string, CopyLock> refusals;
 
 private:
     InMemoryFiles& files_;

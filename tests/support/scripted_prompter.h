@@ -11,8 +11,8 @@ namespace tallimo::testing {
 
 class ScriptedPrompter : public Prompter {
 public:
-    // Answers to give, in order; when they run out a box counts as closed (refusal)
-    // for OK/Cancel and Yes/No boxes and as OK for a notice.
+    // Answers to give, in order; when they run out a question counts as closed
+    // without an answer and a notice as answered OK.
     void script(std::initializer_list<Answer> answers) { answers_.insert(answers_.end(), answers); }
 
     Answer ask(const Message& message) override
@@ -23,12 +23,7 @@ public:
             answers_.pop_front();
             return a;
         }
-        switch (message.buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::OkCancel: return Answer::Cancel;
-        case Buttons::YesNo: return Answer::No;
-        }
-        return Answer::Cancel;
+        return message.buttons == Buttons::Ok ? Answer::Ok : Answer::Dismissed;
     }
 
     std::vector<std::string> texts() const

@@ -3,6 +3,7 @@
 #include "ui/adapters/qt_text.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tallimo::ui {
 
@@ -25,18 +26,19 @@ QMessageBox::StandardButton standardButton(Answer answer)
     case Answer::Cancel: return QMessageBox::Cancel;
     case Answer::Yes: return QMessageBox::Yes;
     case Answer::No: return QMessageBox::No;
+    case Answer::Dismissed: break;
     }
     return QMessageBox::Ok;
 }
 
-// Closing a box without a button is a refusal, whatever buttons it has.
-Answer answerFor(QMessageBox::StandardButton button, Buttons buttons)
+Answer answerFor(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    default: return Answer::Dismissed;
     }
 }
 
@@ -57,8 +59,13 @@ Answer QtPrompter::ask(const Message& message)
     box.setTextFormat(Qt::PlainText);
     const QMessageBox::StandardButton preferred = standardButton(message.defaultButton);
     if (box.standardButtons().testFlag(preferred)) box.setDefaultButton(preferred);
+    // Escape and the close button would press No or Cancel; they press this unseen
+    // button instead, so that closing a box is not taken for an answer.
+    QPushButton* dismiss = box.addButton(QString(), QMessageBox::RejectRole);
+    dismiss->hide();
+    box.setEscapeButton(dismiss);
     box.exec();
-    return answerFor(box.standardButton(box.clickedButton()), message.buttons);
+    return answerFor(box.standardButton(box.clickedButton()));
 }
 
 }  // namespace tallimo::ui

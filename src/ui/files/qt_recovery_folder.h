@@ -1,9 +1,10 @@
 #pragma once
 // The recovery copies' folder on disk. Each copy's lock is a QLockFile beside it,
-// hidden (".unsaved-tape-1.tmo.lock"), holding the process id of the program that
-// writes the copy; the lock counts as left behind when that process no longer
-// runs or is another program, and the operating system's file lock keeps it from
-// being taken while its holder lives.
+// hidden (".unsaved-tape-1.tmo.lock"), holding the process id and the computer of
+// the program that writes the copy; the lock counts as left behind when that
+// process no longer runs on this computer or is another program, and the operating
+// system's file lock keeps it from being taken while its holder lives. A lock's
+// name borne by anything but a plain file is never opened.
 
 #include "spool/recovery_folder.h"
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,20 +49,46 @@ private slots:
         QCOMPARE(next.lock(copy).outcome, LockOutcome::Taken);
     }
 
-    void namesAreThePlainFilesThatLookLikeCopies()
+    // Everything that bears a copy's name is listed, so that what is not a plain
+    // file can be named to the user; a lock's name borne by anything but a small
+    // plain file is never opened (a pipe would hold the program for ever).
+    void namesAreEverythingThatLooksLikeACopyAndStrangeLocksAreNotTaken()
     {
         for (const char* name : {"unsaved-tape-1.tmo", "unsaved-tape-2.tmo", "memory1.tmo", "unsaved-tape-3.txt"}) {
             QFile file(QString::fromStdString(at(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         QVERIFY(QDir(folder_.path()).mkdir("unsaved-tape-4.tmo"));
+        QVERIFY(QFile::link("/nowhere", QString::fromStdString(at("unsaved-tape-5.tmo"))));
+        QVERIFY(::mkfifo(at("unsaved-tape-6.tmo").c_str(), 0600) == 0);
         QtRecoveryFolder folder;
         std::vector<std::string> names = folder.names(folder_.path().toStdString(), "unsaved-tape-", ".tmo");
         std::sort(names.begin(), names.end());
-        QCOMPARE(names, (std::vector<std::string>{"unsaved-tape-1.tmo", "unsaved-tape-2.tmo"}));
+        QCOMPARE(names, (std::vector<std::string>{"unsaved-tape-1.tmo", "unsaved-tape-2.tmo", "unsaved-tape-4.tmo",
+                                                  "unsaved-tape-5.tmo", "unsaved-tape-6.tmo"}));
         QVERIFY(!folder.lastWritten(at("unsaved-tape-1.tmo")).empty());
         QVERIFY(folder.remove(at("unsaved-tape-1.tmo")));
         QVERIFY(folder.lastWritten(at("unsaved-tape-1.tmo")).empty());
+
+        QVERIFY(::mkfifo(QtRecoveryFolder::lockPathOf(at("unsaved-tape-7.tmo")).c_str(), 0600) == 0);
+        QVERIFY(QDir(folder_.path()).mkdir(QString::fromStdString(QtRecoveryFolder::lockPathOf(at("unsaved-tape-8.tmo")))));
+        QVERIFY(QFile::link("/nowhere", QString::fromStdString(QtRecoveryFolder::lockPathOf(at("unsaved-tape-9.tmo")))));
+        for (const char* copy : {"unsaved-tape-7.tmo", "unsaved-tape-8.tmo", "unsaved-tape-9.tmo"}) {
+            const CopyLock lock = folder.lock(at(copy));
+            QVERIFY2(lock.outcome == LockOutcome::Unusable && !lock.error.empty(), copy);
+        }
+        QVERIFY(QFileInfo(QString::fromStdString(QtRecoveryFolder::lockPathOf(at("unsaved-tape-8.tmo")))).isDir());
+    }
+
+    void aLockTakenOnAnotherComputerIsToldApart()
+    {
+        QFile lock(QString::fromStdString(QtRecoveryFolder::lockPathOf(at("unsaved-tape-10.tmo"))));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write("4242\ntallimo\nanother-computer\n");
+        lock.close();
+        const CopyLock taken = QtRecoveryFolder().lock(at("unsaved-tape-10.tmo"));
+        QCOMPARE(taken.outcome, LockOutcome::HeldElsewhere);
+        QVERIFY2(taken.error.find("another-computer") != std::string::npos, taken.error.c_str());
     }
 
     void aFolderThatTakesNoFileRefusesTheLock()

@@ -1,6 +1,8 @@
-// Text files on a real disk: the bytes given, and writes refused or failed that
-// leave the old file as it was.
+// Text files on a real disk: the bytes given; writes refused or failed, a full disk
+// included, that leave the old file as it was; and names borne by a link, a pipe or
+// a folder, which the program's own files never read or write through.
 
+#include "support/file_size_limit.h"
 #include "ui/files/qt_text_files.h"
 
 #include <QDir>
@@ -15,6 +17,9 @@
 using namespace tallimo;
 
 namespace {
+
+constexpr FileOrigin kOwn = FileOrigin::KeptByProgram;
+constexpr FileOrigin kChosen = FileOrigin::ChosenByUser;
 
 QByteArray bytesOf(const QString& path)
 {
@@ -50,31 +55,87 @@ private slots:
     void writesExactlyTheBytesGivenAndReadsThemBack()
     {
         const std::string text = "12.50\r\nZ\xC3\xBCrich \xE2\x82\xAC\r\n";
-        QVERIFY(files_.write(at("a.tmo"), "a longer text than the next\r\n").written);
-        QVERIFY(files_.write(at("a.tmo"), text).written);
-        QCOMPARE(bytesOf(file("a.tmo")), QByteArray::fromStdString(text));
-        QCOMPARE(files_.read(at("a.tmo")).text, std::optional<std::string>(text));
-        QCOMPARE(files_.size(at("a.tmo")), std::optional<std::uintmax_t>(text.size()));
-        QCOMPARE(files_.size(at(".")), std::nullopt);  // a folder or a device is never read
+        for (FileOrigin origin : {kOwn, kChosen}) {
+            QVERIFY(files_.write(at("a.tmo"), "a longer text than the next\r\n", origin).written);
+            QVERIFY(files_.write(at("a.tmo"), text, origin).written);
+            QCOMPARE(bytesOf(file("a.tmo")), QByteArray::fromStdString(text));
+            QCOMPARE(files_.read(at("a.tmo"), origin).text, std::optional<std::string>(text));
+        }
+        QVERIFY(files_.exists(at("a.tmo")) && !files_.exists(at("b.tmo")));
+        const ReadResult missing = files_.read(at("b.tmo"), kOwn);
+        QVERIFY(!missing.text && missing.why == Unread::Missing);
+    }
+
+    // Qt's own buffer holds a short text until the file is closed, so a full disk
+    // shows only at that last flush; a long one is refused at its first byte.
+    void aFullDiskFailsTheWriteAndLeavesTheOldFileAndNoTemporary()
+    {
+        for (const std::size_t length : {std::size_t(5), std::size_t(256 * 1024)}) {
+            const std::string name = "full-" + std::to_string(length) + ".tmo";
+            QVERIFY(files_.write(at(name.c_str()), "old\r\n", kChosen).written);
+            for (const rlim_t room : {rlim_t(0), rlim_t(length / 2)}) {
+                WriteResult result;
+                {
+                    testing::FileSizeLimit full(room);
+                    QVERIFY(full.active());
+                    result = files_.write(at(name.c_str()), std::string(length, '7') + "\r\n", kChosen);
+                }
+                QVERIFY2(!result.written && !result.reason.empty(), name.c_str());
+                QCOMPARE(bytesOf(file(name.c_str())), QByteArray("old\r\n"));
+            }
+        }
+        QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void aFailedWriteSaysWhyAndLeavesTheOldFileAndNoTemporary()
     {
-        QVERIFY(files_.write(at("memory1.tmo"), "old\r\n").written);
-        const auto write = [this] { return files_.write(at("memory1.tmo"), "new\r\n"); };
+        QVERIFY(files_.write(at("memory1.tmo"), "old\r\n", kOwn).written);
+        const auto write = [this] { return files_.write(at("memory1.tmo"), "new\r\n", kOwn); };
         const WriteResult refused = inReadOnlyFolder(folder_->path(), write);
         QVERIFY(!refused.written && !refused.reason.empty());
         QCOMPARE(bytesOf(file("memory1.tmo")), QByteArray("old\r\n"));
         QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"memory1.tmo"});
     }
 
-    void aPipeBearingTheNameIsNotReplaced()
+    // The program's own files are taken only as plain files under their own name;
+    // a file the user chose is followed where its link leads, as it always was.
+    void namesBorneByALinkAPipeOrAFolderAreNeitherReadNorReplaced()
     {
-        QVERIFY(::mkfifo(QFile::encodeName(file("memory2.tmo")).constData(), 0600) == 0);
-        const WriteResult refused = files_.write(at("memory2.tmo"), "2\r\n");
-        QVERIFY(!refused.written);
-        QCOMPARE(QString::fromStdString(refused.reason), "This is not an ordinary file, so it is not replaced.");
-        QVERIFY(!QFileInfo(file("memory2.tmo")).isFile());  // still the pipe
+        QTemporaryDir elsewhere;
+        const QString notes = elsewhere.filePath("notes.txt");
+        const QString nowhere = elsewhere.filePath("new.txt");
+        QVERIFY(files_.write(notes.toStdString(), "my notes\n", kChosen).written);
+        QVERIFY(QFile::link(notes, file("link.tmo")));
+        QVERIFY(QFile::link(nowhere, file("dangling.tmo")));
+        QVERIFY(::mkfifo(QFile::encodeName(file("pipe.tmo")).constData(), 0600) == 0);
+        QVERIFY(QDir(folder_->path()).mkdir("folder.tmo"));
+
+        for (const char* name : {"link.tmo", "dangling.tmo", "pipe.tmo", "folder.tmo"}) {
+            QVERIFY2(files_.exists(at(name)), name);
+            const ReadResult read = files_.read(at(name), kOwn);  // a pipe must not block here
+            QVERIFY2(!read.text && read.why == Unread::NotReadable && !read.error.empty(), name);
+            const WriteResult write = files_.write(at(name), "42\r\n", kOwn);
+            QVERIFY2(!write.written && !write.reason.empty(), name);
+        }
+        QCOMPARE(bytesOf(notes), QByteArray("my notes\n"));
+        QVERIFY(!QFile::exists(nowhere));
+        QVERIFY(QFileInfo(file("link.tmo")).isSymLink() && QFileInfo(file("folder.tmo")).isDir());
+        QCOMPARE(QString::fromStdString(files_.write(at("pipe.tmo"), "2\r\n", kChosen).reason),
+                 "This is not an ordinary file, so it is not replaced.");
+        QVERIFY(!files_.read(at("pipe.tmo"), kChosen).text);
+
+        QCOMPARE(files_.read(at("link.tmo"), kChosen).text, std::optional<std::string>("my notes\n"));
+        QVERIFY(files_.write(at("link.tmo"), "saved\r\n", kChosen).written);
+        QCOMPARE(bytesOf(notes), QByteArray("saved\r\n"));
+    }
+
+    void aFileLargerThanTheLimitIsNotRead()
+    {
+        QFile huge(file("huge.tmo"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(kLargestTextFileBytes) + 1));
+        huge.close();
+        const ReadResult read = files_.read(at("huge.tmo"), kChosen);
+        QVERIFY(!read.text && read.why == Unread::TooLarge);
     }
 
 private:

@@ -32,7 +32,7 @@ bool WindowTest::startProgram(bool completeBuild)
     }
     if (!completeBuild) return true;
     program_->window().completeBuild();
-    program_->offerUnsavedTape();
+    program_->reviewStartFolder();
     return true;
 }
 
