@@ -41,6 +41,7 @@ void MemoryFiles::restore()
         if (!read.text) {
             if (read.why != Unread::Missing) {
                 leftAlone_[k - 1] = true;
+                whyLeftAlone_[k - 1] = read.error;
                 passedOver_.push_back({nameField(), read.error});
             }
             continue;
@@ -59,7 +60,11 @@ std::vector<FileFailure> MemoryFiles::save()
     std::map<int, std::string> theirs;
     std::vector<int> displaced;  // cells whose value another program's value pushes out
     for (int k = 1; k <= kCellCount; ++k) {
-        if (leftAlone_[k - 1]) continue;
+        if (leftAlone_[k - 1]) {
+            // A value stored in such a cell since the start cannot be kept there.
+            if (!isFree(calculator_.output(k))) failures.push_back({pathOf(k), whyLeftAlone_[k - 1]});
+            continue;
+        }
         nameField() = pathOf(k);
         const ReadResult read = files_.read(nameField(), FileOrigin::KeptByProgram);
         if (!read.text && read.why != Unread::Missing) {

@@ -35,7 +35,8 @@ public:
     // Fills each cell from its own file. A missing file leaves its cell empty; one
     // that is there but cannot be taken (a link, a folder, a pipe, unreadable or too
     // large) leaves its cell empty too, is named in passedOver() and is never
-    // written; the other cells are restored all the same.
+    // written (a value stored in its cell meanwhile is named as not saved); the
+    // other cells are restored all the same.
     void restore();
     const std::vector<FileFailure>& passedOver() const { return passedOver_; }
 
@@ -54,6 +55,7 @@ private:
     // Indexed by cell - 1: what this program last read from or wrote to each file.
     std::array<std::string, kCellCount> known_;
     std::array<bool, kCellCount> leftAlone_{};
+    std::array<std::string, kCellCount> whyLeftAlone_;
     std::vector<FileFailure> passedOver_;
 };
 

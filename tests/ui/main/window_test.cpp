@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFileDialog>
 
 namespace tallimo::testing {
 
@@ -14,6 +15,7 @@ void WindowTest::init()
 
     expected_.clear();
     unexpectedBox_.clear();
+    fileToChoose_.clear();
     connect(&boxWatch_, &QTimer::timeout, this, &WindowTest::watchForBoxes, Qt::UniqueConnection);
     boxWatch_.start(10);
 
@@ -54,6 +56,14 @@ void WindowTest::cleanup()
 
 void WindowTest::watchForBoxes()
 {
+    if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        dialog != nullptr && dialog->isVisible() && !fileToChoose_.isEmpty()) {
+        dialog->selectFile(fileToChoose_);
+        fileToChoose_.clear();
+        // done(), not accept(): past the dialog's own question about a file that exists.
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        return;
+    }
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
     if (expected_.empty()) {
@@ -93,6 +103,8 @@ bool WindowTest::trigger(std::initializer_list<const char*> names)
     }
     return true;
 }
+
+void WindowTest::expectFileDialog(const QString& path) { fileToChoose_ = path; }
 
 bool answer(QMessageBox& box, QMessageBox::StandardButton button)
 {

@@ -54,6 +54,8 @@ protected:
     // The next message box is handed to `handler` while it is open; the handler
     // checks it and answers it.
     void expectBox(std::function<void(QMessageBox&)> handler) { expected_.push_back(std::move(handler)); }
+    // The next file dialog chooses `path`, as its Open or Save button would.
+    void expectFileDialog(const QString& path);
     bool boxesStillExpected() const { return !expected_.empty(); }
 
 private slots:
@@ -71,6 +73,7 @@ private:
     QTimer boxWatch_;
     std::deque<std::function<void(QMessageBox&)>> expected_;
     QString unexpectedBox_;
+    QString fileToChoose_;
 };
 
 // Answers a box by clicking one of its buttons.

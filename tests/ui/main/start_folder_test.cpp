@@ -1,0 +1,224 @@
+// What the program finds and leaves in the folder it started in, through the real
+// windows on a real disk: memory files and copies of unsaved pages that are links,
+// pipes or folders; a full disk under a Save and a close; the restore question
+// closed without an answer; a second program sharing the memory files.
+
+#include "test_registry.h"
+#include "window_test.h"
+
+#include "memory/memory.h"
+#include "spool/in_memory_spool.h"
+#include "support/file_size_limit.h"
+#include "support/scripted_prompter.h"
+#include "ui/files/qt_text_files.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QWindow>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tallimo::testing {
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+bool put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Whether the box's text names each of the files, and each once.
+bool namesEachOnce(const QString& text, const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (text.count(path + ":") != 1) {
+            qWarning("\"%s\" is not named once in: %s", qPrintable(path), qPrintable(text));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+class StartFolderTest : public WindowTest {
+    Q_OBJECT
+
+    QString at(const QString& name) const { return folder() + "/" + name; }
+    QString cell(int k) { return static_cast<QLineEdit*>(window().widget(memoryCell(k)))->text(); }
+
+private slots:
+    // A link to a file elsewhere, a link that leads nowhere, a pipe and a folder in
+    // place of memory files, copies and a copy's lock: the start neither follows
+    // nor waits on them, names each once, and the close leaves them all alone.
+    void strangeFilesAreNamedOnceAndLeftAlone()
+    {
+        QTemporaryDir outside;
+        const QString notes = outside.filePath("notes.txt");
+        QVERIFY(put(notes, "my notes\n"));
+        const auto makeStrange = [&](const QString& base, int first) {
+            return QFile::link(notes, at(base.arg(first))) &&
+                   QFile::link(outside.filePath(base.arg(first + 1)), at(base.arg(first + 1))) &&
+                   ::mkfifo(QFile::encodeName(at(base.arg(first + 2))).constData(), 0600) == 0 &&
+                   QDir(folder()).mkdir(base.arg(first + 3));
+        };
+        QVERIFY(makeStrange("memory%1.tmo", 1));
+        QVERIFY(makeStrange("unsaved-tape-%1.tmo", 1));
+        QVERIFY(put(at("memory5.tmo"), "55\r\n"));
+        QVERIFY(put(at("unsaved-tape-5.tmo"), "5\r\n"));
+        QVERIFY(::mkfifo(QFile::encodeName(at(".unsaved-tape-5.tmo.lock")).constData(), 0600) == 0);
+
+        expectBox([&](QMessageBox& box) {
+            QVERIFY(namesEachOnce(box.text(), {at("memory1.tmo"), at("memory2.tmo"), at("memory3.tmo"),
+                                               at("memory4.tmo")}));
+            QVERIFY(answer(box, QMessageBox::Ok));
+        });
+        expectBox([&](QMessageBox& box) {
+            QVERIFY(namesEachOnce(box.text(), {at("unsaved-tape-1.tmo"), at("unsaved-tape-2.tmo"),
+                                               at("unsaved-tape-3.tmo"), at("unsaved-tape-4.tmo"),
+                                               at("unsaved-tape-5.tmo")}));
+            QVERIFY(answer(box, QMessageBox::Ok));
+        });
+        ::alarm(20);  // a start that waits on a pipe would wait for ever
+        QElapsedTimer started;
+        started.start();
+        QVERIFY(restart());
+        ::alarm(0);
+        qInfo("started in %lld ms", started.elapsed());
+        QVERIFY(!boxesStillExpected());
+        for (int k = 1; k <= 7; ++k) QCOMPARE(cell(k), k == 5 ? "55" : "");
+
+        // M+ puts 4 into the first free cell, whose file is a link: it is not kept,
+        // and the close says so.
+        QVERIFY(click({"cmdDigit_4", "cmdMemory_0"}));
+        QCOMPARE(cell(1), "4");
+        expectBox([&](QMessageBox& box) {
+            QVERIFY2(box.text().startsWith("The memory file " + at("memory1.tmo") + " could not be written"),
+                     qPrintable(box.text()));
+            QVERIFY(answer(box, QMessageBox::Ok));
+        });
+        QVERIFY(click({"cmdDestroy"}));
+        QCOMPARE(timesEnded(), 1);
+
+        QCOMPARE(contents(notes), "my notes\n");
+        QCOMPARE(QDir(outside.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"notes.txt"});
+        for (const QString& base : {QString("memory%1.tmo"), QString("unsaved-tape-%1.tmo")}) {
+            QVERIFY(QFileInfo(at(base.arg(1))).isSymLink() && QFileInfo(at(base.arg(2))).isSymLink());
+            QVERIFY(!QFileInfo(at(base.arg(3))).isFile() && QFileInfo(at(base.arg(4))).isDir());
+        }
+        QCOMPARE(contents(at("memory5.tmo")), "55\r\n");
+        QCOMPARE(contents(at("memory7.tmo")), "\r\n");
+        QCOMPARE(contents(at("unsaved-tape-5.tmo")), "5\r\n");
+    }
+
+    // No file may grow (a full disk) while the page is saved over an older tape and
+    // while the close writes the memory files: the old files stay whole, the user
+    // is told each time, and the page's copy stays for the next start.
+    void aFullDiskKeepsTheOldFilesAndSaysSo()
+    {
+        const QString tape = at("existing.tmo");
+        QVERIFY(put(tape, "old tape\r\n"));
+        QVERIFY(put(at("memory1.tmo"), "5\r\n"));
+        QVERIFY(restart());
+        QVERIFY(trigger({"mnuNew"}));
+        QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdMemory_0"}));
+        QCOMPARE(program().recoveryCopy().bringUpToDate(), "");
+        const QString copy = at("unsaved-tape-1.tmo");
+        const QByteArray copied = contents(copy);
+        QVERIFY(copied.startsWith("12"));
+
+        FileSizeLimit full(0);
+        QVERIFY(full.active());
+        expectFileDialog(tape);
+        expectBox([&](QMessageBox& box) {
+            QVERIFY2(box.text().startsWith("The page could not be saved to \"" + tape + "\"."), qPrintable(box.text()));
+            QVERIFY(answer(box, QMessageBox::Ok));
+        });
+        QVERIFY(trigger({"mnuSave"}));
+        QVERIFY(!boxesStillExpected());
+        QCOMPARE(contents(tape), "old tape\r\n");
+        QCOMPARE(contents(copy), copied);
+
+        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Ok)); });  // the unsaved page
+        expectBox([&](QMessageBox& box) {
+            for (int k = 1; k <= 7; ++k) QVERIFY(box.text().contains(at(QString("memory%1.tmo").arg(k))));
+            QVERIFY(answer(box, QMessageBox::Ok));
+        });
+        QVERIFY(click({"cmdDestroy"}));
+        QCOMPARE(timesEnded(), 1);
+        QCOMPARE(contents(at("memory1.tmo")), "5\r\n");
+        QVERIFY(!QFile::exists(at("memory2.tmo")));
+        QCOMPARE(contents(copy), copied);
+        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
+    }
+
+    // Escape and the box's close button leave the copy for the next start; only No
+    // deletes it.
+    void theRestoreQuestionClosedWithoutAnAnswerKeepsTheCopy()
+    {
+        const QString copy = at("unsaved-tape-1.tmo");
+        QVERIFY(put(copy, "12 + 3 = 15#\n\r\n"));
+        const std::function<void(QMessageBox&)> answers[] = {
+            [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+            [](QMessageBox& box) { box.windowHandle()->close(); },
+            [](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::No)); },
+        };
+        for (const auto& reply : answers) {
+            QVERIFY(QFile::exists(copy));
+            expectBox([&](QMessageBox& box) {
+                QVERIFY(box.text().contains("Do you want to restore this unsaved tape?"));
+                reply(box);
+            });
+            QVERIFY(restart());
+            QVERIFY(!find("txtSpool")->isVisible());
+        }
+        QVERIFY(!QFile::exists(copy));
+        QVERIFY(restart());  // nothing left to ask about
+    }
+
+    // A second program in the folder, started before this one closes, stores 7
+    // where this one stores 42; whichever closes first, both values are kept.
+    void twoProgramsInOneFolderKeepBothValuesWhicheverClosesFirst()
+    {
+        for (const bool thisClosesFirst : {true, false}) {
+            for (int k = 1; k <= 7; ++k) QFile::remove(at(QString("memory%1.tmo").arg(k)));
+            QVERIFY(restart());
+            QtTextFiles disk;
+            ScriptedPrompter prompter;
+            InMemorySpool spool;
+            Calculator otherCalculator(prompter, spool);
+            otherCalculator.start();
+            Memory other(otherCalculator, disk, folder().toStdString());
+            other.restore();
+
+            QVERIFY(click({"cmdDigit_4", "cmdDigit_2", "cmdMemory_0"}));
+            otherCalculator.setInput("7");
+            other.pressMemory(MemoryKey::MPlus);
+            if (thisClosesFirst) QVERIFY(click({"cmdDestroy"}));
+            QVERIFY(other.closeCalculator());
+            if (!thisClosesFirst) QVERIFY(click({"cmdDestroy"}));
+
+            QByteArray all;
+            for (int k = 1; k <= 7; ++k) all += contents(at(QString("memory%1.tmo").arg(k)));
+            QCOMPARE(all, thisClosesFirst ? "42\r\n7\r\n\r\n\r\n\r\n\r\n\r\n" : "7\r\n42\r\n\r\n\r\n\r\n\r\n\r\n");
+            QVERIFY(prompter.asked.empty());
+        }
+    }
+};
+
+TALLIMO_WINDOW_TEST(StartFolderTest)
+
+}  // namespace tallimo::testing
+
+#include "start_folder_test.moc"
