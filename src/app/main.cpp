@@ -2,6 +2,7 @@
 #include "app/identity.h"
 #include "app/lean_process.h"
 #include "app/program.h"
+#include "ui/shutdown/display_loss.h"
 
 #include <QApplication>
 
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
     tallimo::app::setApplicationIdentity();
 
     tallimo::app::Program program;
+    const tallimo::SaveWhenTheDisplayIsLost lastWords(
+        [&program](bool onWindowThread) { program.saveWithoutQuestions(onWindowThread); });
     program.start();
     program.window().show();
     tallimo::app::afterFirstFrame(program.window(), [&program] {

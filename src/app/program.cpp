@@ -100,12 +100,13 @@ void Program::terminate()
     end_();
 }
 
-void Program::saveWithoutQuestions()
+void Program::saveWithoutQuestions(bool onWindowThread)
 {
     // No one is there to answer a message box; the terminal or the session's log
     // is the one place left to say that a cell was lost.
     for (const FileFailure& failure : memory_.saveOnSessionEnd())
         std::fprintf(stderr, "Tallimo: %s\n", MsgMemoryFileNotWritten(failure.path, failure.reason).c_str());
+    if (!onWindowThread) return;
     if (const std::string failure = recovery_.bringUpToDate(); !failure.empty())
         std::fprintf(stderr, "Tallimo: %s\n", failure.c_str());
 }

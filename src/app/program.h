@@ -61,6 +61,11 @@ public:
     // ends.
     void terminate();
 
+    // The memory files and the copy of an unsaved page written without a question,
+    // before the program ends in a way it cannot stop. Away from the window's thread
+    // only the memory files are written: the tape belongs to that thread.
+    void saveWithoutQuestions(bool onWindowThread = true);
+
     ui::MainWindow& window() { return window_; }
     Calculator& calculator() { return calculator_; }
     // For the windows that send a value into the calculator.
@@ -71,7 +76,6 @@ public:
 
 private:
     bool closeProgram();
-    void saveWithoutQuestions();
     void applyScheme();
 
     // The memory files live in the folder current at start, wherever a file dialog

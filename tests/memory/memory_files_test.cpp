@@ -47,7 +47,8 @@ TEST_F(MemoryFiles, AMissingFileEmptiesOnlyItsOwnCellAndOneThatCannotBeTakenIsLe
     files.unreadable.clear();
     calculator.setOutput(6, "60");
     EXPECT_TRUE(memory.closeCalculator());
-    EXPECT_EQ(prompter.asked.size(), 1u);
+    ASSERT_EQ(prompter.asked.size(), 2u);  // the value put into cell 6 is not kept, and that is said
+    EXPECT_EQ(prompter.asked[1].text, MsgMemoryFileNotWritten(path(6), "The file cannot be read."));
     const std::vector<std::string> expected = {"1\r\n", "2\r\n", "\r\n", "4\r\n", "5\r\n", "6\r\n"};
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(files.files[path(k)], expected[k - 1]) << "memory" << k;
     EXPECT_EQ(files.writes.count(path(6)) + files.writes.count(path(7)), 0u);

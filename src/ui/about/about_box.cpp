@@ -1,5 +1,7 @@
 #include "ui/about/about_box.h"
 
+#include "ui/widgets/one_size_window.h"
+
 #include <QLineEdit>
 
 namespace tallimo::ui {
@@ -18,6 +20,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     line->setReadOnly(true);
     line->setAccessibleName("Product and build");
     setFixedSize(209, 49);
+    keepOneSize(*this);
 }
 
 }  // namespace tallimo::ui

@@ -2,6 +2,7 @@
 
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
+#include "ui/widgets/one_size_window.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -41,6 +42,7 @@ ColourMixerWindow::ColourMixerWindow(Prompter& prompter, std::function<void()> r
     setObjectName("frmColour");
     setWindowTitle("TallimoPalette");
     setFixedSize(kWidth, kHeight);
+    keepOneSize(*this);
 }
 
 void ColourMixerWindow::build()

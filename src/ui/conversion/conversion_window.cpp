@@ -2,6 +2,7 @@
 
 #include "ui/adapters/qt_text.h"
 #include "ui/twips.h"
+#include "ui/widgets/one_size_window.h"
 #include "ui/widgets/return_presses_focused_button.h"
 
 #include <QButtonGroup>
@@ -47,6 +48,7 @@ ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calcula
     setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
     setWindowTitle(QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
     ui::returnPressesFocusedButton(*this);
+    ui::keepOneSize(*this);
 }
 
 ConversionWindow::~ConversionWindow() = default;

@@ -7,6 +7,7 @@
 #include "ui/main/display_box.h"
 #include "ui/main/main_window_controls.h"
 #include "ui/twips.h"
+#include "ui/widgets/one_size_window.h"
 #include "ui/widgets/return_presses_focused_button.h"
 
 #include <QCheckBox>
@@ -156,6 +157,7 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     returnPressesFocusedButton(*this);
+    keepOneSize(*this);
     render();
 }
 

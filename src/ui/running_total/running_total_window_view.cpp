@@ -4,6 +4,7 @@
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
 #include "ui/widgets/fitted_text_box.h"
+#include "ui/widgets/one_size_window.h"
 #include "ui/widgets/return_presses_focused_button.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
     setObjectName("frmRunningTotal");
     setWindowTitle("TallimoRunningTotal");
     ui::returnPressesFocusedButton(*this);
+    ui::keepOneSize(*this);
     model_.onChange([this] { render(); });
     render();
 }
