@@ -102,6 +102,11 @@ std::string MsgPageTooLarge(std::string_view fileName, std::string_view largestI
     return "The file \"" + std::string(fileName) + "\" is too large to open as a page: a page holds at most " +
            std::string(largestInWords) + ".";
 }
+std::string MsgPageLineTooLong(std::string_view fileName, std::string_view longestInWords)
+{
+    return "The file \"" + std::string(fileName) + "\" holds a line too long to show on a page: a line holds at most " +
+           std::string(longestInWords) + ".";
+}
 std::string MsgPageNotSaved(std::string_view fileName, std::string_view reason)
 {
     return "The page could not be saved to \"" + std::string(fileName) + "\". " + std::string(reason);
@@ -122,7 +127,7 @@ std::string_view MsgNotAnOrdinaryFileToRead()
     return "This is not an ordinary file but a pipe, a device or a socket, so it is not read.";
 }
 std::string_view MsgFileIsALink() { return "This is a link, and Tallimo follows no link to a file of its own."; }
-std::string_view MsgFileTooLarge() { return "The file is larger than 16 MiB."; }
+std::string_view MsgFileTooLarge() { return "The file is larger than 4 MiB."; }
 std::string_view MsgFileCannotBeCreated() { return "The file cannot be created."; }
 std::string_view MsgTextNotAllWritten() { return "Not all of the text could be written."; }
 std::string_view MsgFileNotCompleted() { return "The file could not be completed."; }
@@ -142,6 +147,12 @@ std::string MsgUnsavedTapeTooLarge(std::string_view path, std::string_view large
 {
     return "The unsaved tape kept in \"" + std::string(path) + "\" is too large to restore as a page: a page holds at most " +
            std::string(largest) + ".\n\nDo you want to delete it? No leaves it where it is.";
+}
+std::string MsgUnsavedTapeLineTooLong(std::string_view path, std::string_view longest)
+{
+    return "The unsaved tape kept in \"" + std::string(path) +
+           "\" holds a line too long to restore as a page: a line holds at most " + std::string(longest) +
+           ".\n\nDo you want to delete it? No leaves it where it is.";
 }
 std::string MsgRecoveryCopyNotWritten(std::string_view path, std::string_view reason)
 {

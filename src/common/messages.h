@@ -48,6 +48,7 @@ std::string_view MsgNothingToSave();
 // MsgUnsavedPage followed by what Cancel and OK do.
 std::string MsgUnsavedPageCancelToSave();
 std::string MsgPageTooLarge(std::string_view fileName, std::string_view largestInWords);
+std::string MsgPageLineTooLong(std::string_view fileName, std::string_view longestInWords);
 std::string MsgPageNotSaved(std::string_view fileName, std::string_view reason);
 
 // ---- why a file could not be read or written, the reason in the texts above ----
@@ -69,6 +70,7 @@ std::string_view MsgLockFileNotMade();
 // The recovery copy of an unsaved tape.
 std::string MsgRestoreUnsavedTape(std::size_t lines, std::string_view lastWritten, std::string_view lastLine);
 std::string MsgUnsavedTapeTooLarge(std::string_view path, std::string_view largest);
+std::string MsgUnsavedTapeLineTooLong(std::string_view path, std::string_view longest);
 std::string MsgRecoveryCopyNotWritten(std::string_view path, std::string_view reason);
 std::string MsgPageTooLargeForRecoveryCopy(std::string_view largest);
 std::string MsgUnsavedTapesNotOffered(std::string_view list);

@@ -11,9 +11,10 @@
 
 namespace tallimo {
 
-// The largest file read as text: a tape is a few kilobytes, a memory file a few
-// bytes, and a text box would take minutes to lay out a far larger one.
-inline constexpr std::uintmax_t kLargestTextFileBytes = 16 * 1024 * 1024;
+// The largest file read as text. A tape is a few kilobytes, a memory file a few
+// bytes; a page of 4 MiB (some 300,000 sums) shows within a second, while Qt's
+// text box takes minutes to lay out one four times as long.
+inline constexpr std::uintmax_t kLargestTextFileBytes = 4 * 1024 * 1024;
 
 // Whose file it is decides how far its name is trusted. A file the user chose in a
 // dialog is taken wherever its name leads, links included. A file the program keeps

@@ -51,6 +51,16 @@ std::string documentFileText(std::string_view tapeText)
     return bytes;
 }
 
+bool hasOverlongLine(std::string_view text)
+{
+    while (text.size() > kLongestLineBytes) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos || end > kLongestLineBytes) return true;
+        text.remove_prefix(end + 1);
+    }
+    return false;
+}
+
 std::string tapeTextOf(std::string_view fileText)
 {
     if (fileText.ends_with(kLineEnd)) fileText.remove_suffix(kLineEnd.size());

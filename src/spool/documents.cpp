@@ -31,14 +31,13 @@ FileDialogSettings documentDialogSettings()
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
 }
 
-bool showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
+void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
 {
     controls.enableMenuPair(C::mnuResults, C::PopUpResults, true);
-    if (!spool.load(text)) return false;
+    spool.setText(text);
     controls.show(C::txtSpool);
     controls.setHeight(WindowHeight::Tall);
     controls.enable(kAllPageItems);
-    return true;
 }
 
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
@@ -86,7 +85,8 @@ void Documents::open()
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
     const auto text = readDocument(fields_.fileName);
-    if (!text || !showOpenedPage(controls_, spool_, *text)) return;
+    if (!text) return;
+    showOpenedPage(controls_, spool_, *text);
     if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 
@@ -96,6 +96,10 @@ std::optional<std::string> Documents::readDocument(const std::string& fileName)
     const ReadResult read = ports_.files.read(fileName, FileOrigin::ChosenByUser);
     if (!read.text) {
         prompter_.ask(notice(read.why == Unread::TooLarge ? tooLarge(fileName) : std::string(MsgOpenCancelled())));
+        return std::nullopt;
+    }
+    if (hasOverlongLine(*read.text)) {
+        prompter_.ask(notice(MsgPageLineTooLong(fileName, kLongestLineInWords)));
         return std::nullopt;
     }
     return tapeTextOf(*read.text);

@@ -21,9 +21,8 @@ class RecoveryCopy;
 FileDialogSettings documentDialogSettings();
 
 // Shows `text` on the page as Open does: the page in view on the tall window, with
-// the Results items and every page item enabled. False when the user stopped a long
-// text from loading: the page is then as it was.
-bool showOpenedPage(MainControls& controls, Spool& spool, std::string_view text);
+// the Results items and every page item enabled.
+void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text);
 
 class Documents {
 public:

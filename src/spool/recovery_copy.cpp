@@ -225,8 +225,10 @@ void RecoveryCopy::offerLeftCopies()
 bool RecoveryCopy::offer(LeftCopy& copy)
 {
     const std::string& path = copy.path;
-    if (!copy.text) {
-        const Message question = yesNo(MsgUnsavedTapeTooLarge(path, kLargestDocumentInWords), Answer::No);
+    if (!copy.text || hasOverlongLine(*copy.text)) {
+        const Message question = yesNo(copy.text ? MsgUnsavedTapeLineTooLong(path, kLongestLineInWords)
+                                                 : MsgUnsavedTapeTooLarge(path, kLargestDocumentInWords),
+                                       Answer::No);
         if (ports_.prompter.ask(question) == Answer::Yes) ports_.folder.remove(path);
         return false;
     }
@@ -239,7 +241,8 @@ bool RecoveryCopy::offer(LeftCopy& copy)
     const Answer answer = ports_.prompter.ask(
         yesNo(MsgRestoreUnsavedTape(lineCount(text), ports_.folder.lastWritten(path), lastLine(text)), Answer::Yes));
     if (answer == Answer::No) ports_.folder.remove(path);
-    if (answer != Answer::Yes || !showOpenedPage(controls_, spool_, text)) return false;
+    if (answer != Answer::Yes) return false;
+    showOpenedPage(controls_, spool_, text);
     // The copy stays as this program's own until the page is saved or closed.
     path_ = path;
     return true;

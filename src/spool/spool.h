@@ -23,13 +23,6 @@ public:
     virtual std::string text() const = 0;
     // Replaces the whole content (opening a document, clearing a page).
     virtual void setText(std::string_view text) = 0;
-    // Replaces the whole content with a document's text, which may take a while;
-    // false when the user stopped it, the content then as it was.
-    virtual bool load(std::string_view text)
-    {
-        setText(text);
-        return true;
-    }
     virtual std::string selectedText() const = 0;
     virtual void replaceSelection(std::string_view text) = 0;
 

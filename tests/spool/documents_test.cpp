@@ -63,14 +63,16 @@ TEST_F(DocumentsTest, AnEmptyFileOpensAnEmptyPageWithEveryPageItem)
 
 TEST_F(DocumentsTest, AnOpenThatFailsSaysWhyAndKeepsThePage)
 {
-    files.files["huge.log"] = std::string(16 * 1024 * 1024 + 1, 'x');
+    files.files["huge.log"] = std::string(kLargestDocumentBytes + 1, 'x');
+    files.files["one-line.log"] = std::string(kLongestLineBytes + 1, '1') + "\n2";
     openPage("kept");
     documents.open();  // the question before replacing the page, answered Cancel
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{kUnsaved});  // and no dialog
 
     const std::pair<std::optional<std::string>, std::string> cases[] = {
         {std::nullopt, "User cancelled file open operation"},
-        {"huge.log", "The file \"huge.log\" is too large to open as a page: a page holds at most 16 MiB."},
+        {"huge.log", "The file \"huge.log\" is too large to open as a page: a page holds at most 4 MiB."},
+        {"one-line.log", "The file \"one-line.log\" holds a line too long to show on a page: a line holds at most 1 MiB."},
     };
     for (const auto& [choice, message] : cases) {
         prompter.asked.clear();

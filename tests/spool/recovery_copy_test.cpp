@@ -305,18 +305,21 @@ TEST_F(RecoveryCopyTest, BadCopiesAreHandledAsOpenHandlesSuchFiles)
     files.files[copyPath(2)] = "unreadable";
     files.unreadable.insert(copyPath(2));
     files.files[copyPath(3)] = "\r\n";  // nothing to recover
-    files.files[copyPath(4)] = std::string("1 + 2\0\xFF", 7) + "\r\n";
-    run.prompter.script({Answer::Ok, Answer::No, Answer::Yes});
+    files.files[copyPath(4)] = std::string(kLongestLineBytes + 1, '4') + "\r\n";
+    files.files[copyPath(5)] = std::string("1 + 2\0\xFF", 7) + "\r\n";
+    run.prompter.script({Answer::Ok, Answer::No, Answer::No, Answer::Yes});
     run.copy.offerLeftCopies();
-    ASSERT_EQ(run.prompter.asked.size(), 3u);
+    ASSERT_EQ(run.prompter.asked.size(), 4u);
     EXPECT_EQ(run.prompter.asked[0].text,
               MsgUnsavedTapesNotOffered(copyPath(2) + ": The file cannot be read."));  // before any question
-    EXPECT_EQ(run.prompter.asked[1].text, MsgUnsavedTapeTooLarge(copyPath(1), "16 MiB"));
+    EXPECT_EQ(run.prompter.asked[1].text, MsgUnsavedTapeTooLarge(copyPath(1), "4 MiB"));
     EXPECT_EQ(run.prompter.asked[1].defaultButton, Answer::No);
+    EXPECT_EQ(run.prompter.asked[2].text, MsgUnsavedTapeLineTooLong(copyPath(4), "1 MiB"));
     EXPECT_EQ(run.spool.text(), "1 + 2\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(files.files.count(copyPath(1)), 1u);  // kept on No
     EXPECT_EQ(files.files.count(copyPath(2)), 1u);
     EXPECT_EQ(files.files.count(copyPath(3)), 0u);
+    EXPECT_EQ(files.files.count(copyPath(4)), 1u);
 
     Program next(files, locks, 2);
     next.prompter.script({Answer::Ok, Answer::Yes});

@@ -236,6 +236,25 @@ private slots:
         QCOMPARE(weightAt(2), int(QFont::Normal));
     }
 
+    // A word wider than the page many times over (a line of digits) would take the
+    // text box minutes to break at word boundaries: the page breaks its lines
+    // anywhere while it holds one, and the text stays as it is.
+    void aVeryLongWordBreaksAnywhereAndStaysWhole()
+    {
+        QVERIFY(trigger({"mnuNew"}));
+        auto& edit = *find<QTextEdit>("txtSpool");
+        ui::TextEditSpool tape(edit);
+        const std::string digits(300'000, '7');
+        tape.setText("1 + 2\n" + digits);
+        QCOMPARE(edit.wordWrapMode(), QTextOption::WrapAnywhere);
+        QApplication::processEvents();
+        QCOMPARE(tape.text(), "1 + 2\n" + digits);
+        tape.setText("12 + 3 = 15#\n");
+        QCOMPARE(edit.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        tape.append(digits);
+        QCOMPARE(edit.wordWrapMode(), QTextOption::WrapAnywhere);
+    }
+
     void aCellIsWrittenToTheStartFolderAndRestoredByTheNextRun()
     {
         QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdMemory_0"}));
