@@ -145,6 +145,11 @@ void Calculator::outputChanged()
 
 bool Calculator::holdsValue() const { return isNumeric(input_); }
 
+void Calculator::resultShown(std::string_view text)
+{
+    if (resultListener_ != nullptr) resultListener_->resultShown(text);
+}
+
 void Calculator::enableConversionEntries(ConversionKind kind) { controls_.enable(conversionEntries(kind)); }
 
 // ---- failure paths ----
@@ -203,8 +208,7 @@ void Calculator::pressPercent()
             unknownException();
             return;
         }
-        setOutput(0, numberToText(r));
-        setInput(outputs_[0]);
+        showResult(numberToText(r));
         spool_.append(k == Equals::Sum || k == Equals::Product ? " %" : "%");
     }
 }
@@ -255,6 +259,7 @@ void Calculator::showResult(const std::string& text)
 {
     setOutput(0, text);
     setInput(outputs_[0]);
+    resultShown(outputs_[0]);
 }
 
 void Calculator::pressEquals(Equals equals)
