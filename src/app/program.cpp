@@ -28,6 +28,7 @@ Program::Program(std::function<void()> end)
       schemes_(calculator_.controls()),
       options_(calculator_.controls(), clock_),
       window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
+      announcer_(window_),
       entry_(calculator_, window_),
       companions_(window_, {entry_, prompter_, memory_.totalWindow(),
                             [this] {
@@ -45,6 +46,7 @@ Program::Program(std::function<void()> end)
       recovery_(calculator_.controls(), spool_, {files_, recoveryFolder_, recoveryTimer_, prompter_}, startFolder_),
       formatting_(calculator_.controls(), tapeStyle_, fontDialog_, colourDialog_)
 {
+    calculator_.tellResultsTo(announcer_);
     documents_.keepRecoveryCopy(recovery_);
     memory_.keepRecoveryCopy(recovery_);
     prompter_.attach(&window_, [this] { window_.render(); });

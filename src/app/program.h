@@ -13,6 +13,7 @@
 #include "spool/documents.h"
 #include "spool/edit_menu.h"
 #include "spool/recovery_copy.h"
+#include "ui/accessibility/result_announcer.h"
 #include "ui/adapters/qt_clipboard.h"
 #include "ui/adapters/qt_one_shot_timer.h"
 #include "ui/adapters/qt_prompter.h"
@@ -91,6 +92,7 @@ private:
     // The main window owns the companion windows, which refer to everything above;
     // everything below refers to the main window.
     ui::MainWindow window_;
+    ui::ResultAnnouncer announcer_;
     ui::WindowCalculatorEntry entry_;
     ProgramWindows companions_;
     WindowMenu windowMenu_;

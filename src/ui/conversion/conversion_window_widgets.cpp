@@ -2,6 +2,7 @@
 
 #include "ui/conversion/conversion_window.h"
 
+#include "ui/accessibility/reading.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
 #include "ui/widgets/fitted_text_box.h"
@@ -82,6 +83,7 @@ private:
 QLineEdit* textBox(const char* name, const char* tooltip, const char* accessibleName, QWidget* parent)
 {
     auto* box = new ui::FittedTextBox(parent);
+    ui::readBoxWhole(*box);
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setContextMenuPolicy(Qt::PreventContextMenu);

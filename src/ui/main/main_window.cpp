@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include "ui/accessibility/reading.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/main/background_picture.h"
@@ -18,6 +19,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace tallimo::ui {
 
@@ -62,6 +65,7 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
         if (text.isEmpty()) {
             auto* panel = new QFrame(parent);
             panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+            readAsGroup(*panel);
             frame = panel;
         } else {
             frame = new QGroupBox(text, parent);
@@ -76,7 +80,11 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
     }
     case ControlKind::Button: return new QPushButton(text, parent);
     case ControlKind::DisplayBox: return new DisplayBox(parent);
-    case ControlKind::TextBox: return new QLineEdit(parent);
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(parent);
+        readBoxWhole(*box);
+        return box;
+    }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(text, parent);
         // The calculator decides which option is set, not the group.
@@ -107,6 +115,20 @@ bool isPanelControl(Control control)
     };
     return at(C::optMemory_0, 7) || at(C::txtOutput_1, 7) || at(C::chkDelete_0, 7) || control == C::cmdCancel ||
            control == C::cmdDeleteMemory;
+}
+
+bool isAngleKey(Control control)
+{
+    return std::ranges::any_of(kAngleModes, [control](AngleMode mode) { return controlOf(mode) == control; });
+}
+
+// The angle mode in force, in the words of its key's accessible name. Its key is
+// disabled, and Tab passes over a disabled key: the keys' group says the mode.
+QString angleUnit(const std::string& mode)
+{
+    if (mode == "Radian") return QStringLiteral("radians");
+    if (mode == "Gradient") return QStringLiteral("gradients");
+    return QStringLiteral("degrees");
 }
 
 // The memory panel lies in the lower band, which the window does not show at start,
@@ -169,20 +191,48 @@ void MainWindow::buildControls(bool late)
 {
     for (const ControlDesign& design : mainWindowDesign()) {
         if (isBuiltLate(design.control) != late) continue;
-        QWidget* w = makeWidget(design.kind, design.caption, client_, tape_);
+        QWidget* parent = isAngleKey(design.control) ? angleKeys() : client_;
+        QWidget* w = makeWidget(design.kind, design.caption, parent, tape_);
         w->setObjectName(nameOf(design.control));
-        w->setGeometry(design.place.toPixels());
+        w->setGeometry(design.place.toPixels().translated(-parent->mapTo(client_, QPoint(0, 0))));
         if (*design.tooltip != '\0') w->setToolTip(QString::fromUtf8(design.tooltip));
         w->setAccessibleName(QString::fromUtf8(design.accessibleName));
         widgets_[index(design.control)] = w;
     }
     if (late) return;
+    // A right click between the angle keys still reaches the background's popup.
+    angleKeys_->setMask(angleKeys_->childrenRegion());
     background_ = static_cast<BackgroundPicture*>(widgets_[index(C::pctBackGround)]);
     for (C clockBox : {C::txtDate, C::txtTime}) {
         setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
         // Read with the eyes, not worked with the keys: Tab passes them by.
         widget(clockBox)->setFocusPolicy(Qt::ClickFocus);
     }
+}
+
+QWidget* MainWindow::angleKeys()
+{
+    if (angleKeys_ != nullptr) return angleKeys_;
+    // Made with the first angle key, so that the keys keep their place in the Tab
+    // order and above the background.
+    QRect place;
+    for (const ControlDesign& design : mainWindowDesign()) {
+        if (isAngleKey(design.control)) place |= design.place.toPixels();
+    }
+    angleKeys_ = new QWidget(client_);
+    readAsGroup(*angleKeys_);
+    angleKeys_->setObjectName(QStringLiteral("angleKeys"));
+    angleKeys_->setGeometry(place);
+    return angleKeys_;
+}
+
+void MainWindow::renderAngleUnit()
+{
+    const QString unit = angleUnit(calculator_.fields().strAngleMode);
+    if (angleKeys_->accessibleDescription().endsWith(unit)) return;
+    angleKeys_->setAccessibleDescription(QStringLiteral("Angles in ") + unit);
+    // A screen reader says a group's name, not its description, as the focus enters.
+    angleKeys_->setAccessibleName(QStringLiteral("Angle unit, ") + unit);
 }
 
 void MainWindow::completeBuild()
@@ -269,6 +319,7 @@ void MainWindow::render()
         if (auto* box = static_cast<QLineEdit*>(widgets_[index(memoryCell(k))]))
             setTextIfChanged(*box, calculator_.output(k));
     }
+    renderAngleUnit();
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
     renderPanelBacking();
     if (focusInPanel && !panelHasFocus()) focusKey();

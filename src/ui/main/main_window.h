@@ -75,6 +75,9 @@ private:
 
     // The controls built at start, or those built late.
     void buildControls(bool late);
+    // The angle keys' group, which says the mode in force to a screen reader.
+    QWidget* angleKeys();
+    void renderAngleUnit();
     void buildLate();
     // Forwards the clicks of every control not yet connected.
     void connectClicks();
@@ -94,6 +97,7 @@ private:
     ClientArea* client_ = nullptr;
     BackgroundPicture* background_ = nullptr;
     QWidget* panelBacking_ = nullptr;  // none until the memory panel first shows
+    QWidget* angleKeys_ = nullptr;
     QMenu* popup_ = nullptr;
     QTimer* clock_ = nullptr;
     std::array<QWidget*, kControlCount> widgets_{};

@@ -1,5 +1,6 @@
 #include "ui/running_total/running_total_window_view.h"
 
+#include "ui/accessibility/reading.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
@@ -44,6 +45,7 @@ void RunningTotalWindowView::build()
     if (background_.isValid()) setBackgroundColour(background_);
 
     txtRunningTotal_ = new ui::FittedTextBox(client);
+    ui::readBoxWhole(*txtRunningTotal_);
     txtRunningTotal_->setObjectName("txtRunningTotal");
     txtRunningTotal_->setAccessibleName("Running total");
     txtRunningTotal_->setGeometry(twipsRect(240, 360, 3735, 375));
