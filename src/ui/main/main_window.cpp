@@ -87,6 +87,9 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
     case ControlKind::Spool:
         tape.setParent(parent);
         giveMenuShortcutsPrecedence(tape);
+        // Tab moves on to the next control rather than trap the keyboard on the page;
+        // a tab character opened or pasted onto it stays.
+        tape.setTabChangesFocus(true);
         return &tape;
     }
     return nullptr;

@@ -10,6 +10,7 @@
 #include "ui/widgets/keyboard_keys.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -154,6 +155,26 @@ private slots:
             QVERIFY2(!tabStops.contains(clockBox), clockBox);
             QCOMPARE(find(clockBox)->focusPolicy(), Qt::ClickFocus);
         }
+    }
+
+    // Typing, styling and pasting on the page stay as they were.
+    void tabAndShiftTabLeaveTheTape()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
+        QVERIFY(trigger({"mnuNew"}));
+        auto* page = find<QTextEdit>("txtSpool");
+        QTest::mouseClick(page->viewport(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), page);
+        QTest::keyClicks(nullptr, "ab");
+        pressKey(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != page);
+        pressKey(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), page);
+        pressKey(Qt::Key_Backtab);
+        QVERIFY(QApplication::focusWidget() != page);
+        QApplication::clipboard()->setText("\t1\t");
+        QVERIFY(trigger({"mnuPaste"}));
+        QCOMPARE(tape(), "ab\t1\t");
     }
 
     void theMenuKeyOpensThePopupAtTheFocusedKey()
