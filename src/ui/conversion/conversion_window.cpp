@@ -150,7 +150,6 @@ void ConversionWindow::render()
     if (client_ == nullptr) return;
     const bool wasRendering = rendering_;
     rendering_ = true;
-    QWidget* const focused = focusWidget();
     const WindowDesign& design = model_.design();
 
     // Collapsed, only the title and the menu bar show.
@@ -174,8 +173,6 @@ void ConversionWindow::render()
         target.button->setEnabled(model_.targetsEnabled());
     }
     renderSelection();
-    // Qt passes the focus of a control that becomes disabled to the next in Tab order.
-    if (focused != nullptr && !(focused->isEnabled() && focused->isVisibleTo(this))) focusKeypad();
     rendering_ = wasRendering;
 }
 
@@ -200,11 +197,14 @@ void ConversionWindow::renderSelection()
     }
     // The shown unit's buttons are one Tab stop, as a group of radio buttons is: the
     // checked one, else the top one. The arrow keys move within them.
-    QAbstractButton* tabStop = wanted;
+    QAbstractButton* tabStop = nullptr;
     for (const TargetWidget& target : targets_) {
-        if (wanted == nullptr && model_.targetVisible(target.unit) &&
-            (tabStop == nullptr || target.button->y() < tabStop->y()))
-            tabStop = target.button;
+        if (!model_.targetVisible(target.unit)) continue;
+        if (target.button == wanted) {
+            tabStop = wanted;
+            break;
+        }
+        if (tabStop == nullptr || target.button->y() < tabStop->y()) tabStop = target.button;
     }
     for (const TargetWidget& target : targets_)
         target.button->setFocusPolicy(target.button == tabStop ? Qt::TabFocus : Qt::NoFocus);

@@ -577,6 +577,11 @@ void ConversionWindowTest::theTargetsAreRadioButtonsInOneTabStop()
     testing::pressKey(Qt::Key_Up);  // Reset and Send are in no group with the targets
     QVERIFY(w.find<QRadioButton>("optM_3")->isChecked());
     QCOMPARE(w.calculator.inputBox, std::string());
+
+    // Another unit's buttons have their own stop, while the last result stays chosen.
+    w.trigger("mnuParsec");
+    testing::pressKey(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.find("optParsec_1"));
 }
 
 }  // namespace tallimo
