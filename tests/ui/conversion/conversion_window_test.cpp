@@ -34,9 +34,6 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 const ConversionKind kAllKinds[] = {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight};
 
-const std::pair<int, const char*> kPressKeys[] = {
-    {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Space, "Space"}};
-
 // The windows and their menus as the user must find them.
 struct ShownWindow {
     ConversionKind kind;
@@ -462,9 +459,9 @@ void ConversionWindowTest::returnEnterAndSpaceChangeNothingForAMouseUser_data()
 {
     QTest::addColumn<bool>("clicked");
     QTest::addColumn<int>("key");
-    for (const auto& [key, name] : kPressKeys) {
-        QTest::addRow("%s once a unit is chosen", name) << false << key;
-        QTest::addRow("%s after 1.5 and a target clicked", name) << true << key;
+    for (const auto& [key, name] : testing::kPressingKeys) {
+        QTest::addRow("%s once a unit is chosen", name) << false << int(key);
+        QTest::addRow("%s after 1.5 and a target clicked", name) << true << int(key);
     }
 }
 
@@ -481,31 +478,30 @@ void ConversionWindowTest::returnEnterAndSpaceChangeNothingForAMouseUser()
     }
     const QString before = w.input() + "|" + w.output();
     QCOMPARE(QApplication::focusWidget(), w.find("Keypad_1"));
-    testing::pressKey(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    testing::pressKey(Qt::Key(key));
     QCOMPARE(w.input() + "|" + w.output(), before);
 }
 
 void ConversionWindowTest::tabReachesAKeyThatReturnEnterAndSpacePress_data()
 {
     QTest::addColumn<int>("key");
-    for (const auto& [key, name] : kPressKeys) QTest::addRow("%s", name) << key;
+    for (const auto& [key, name] : testing::kPressingKeys) QTest::addRow("%s", name) << int(key);
 }
 
 // From the keypad's 1 to its 2, then back past the 1 to the top target.
 void ConversionWindowTest::tabReachesAKeyThatReturnEnterAndSpacePress()
 {
     QFETCH(int, key);
-    const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
     OpenWindow w(ConversionKind::Distance);
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     w.trigger("mnuLightyear");
     testing::pressKey(Qt::Key_Tab);
-    testing::pressKey(Qt::Key(key), modifiers);
+    testing::pressKey(Qt::Key(key));
     QCOMPARE(w.input(), QStringLiteral("2"));
     testing::pressKey(Qt::Key_Backtab);
     testing::pressKey(Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), w.find("optLYear_0"));
-    testing::pressKey(Qt::Key(key), modifiers);
+    testing::pressKey(Qt::Key(key));
     QCOMPARE(w.output(), QStringLiteral("126395.5818598"));
 }
 
