@@ -11,7 +11,7 @@ namespace {
 // The status bar and its one notification, which says the latest result.
 class Bar : public QObject {
 public:
-    Bar(QWidget& window) : QObject(&window), window_(window), notification_(new QObject(this)) {}
+    explicit Bar(QWidget& window) : QObject(&window), window_(window), notification_(new QObject(this)) {}
 
     QWidget& window() const { return window_; }
     QObject* notification() const { return notification_; }
