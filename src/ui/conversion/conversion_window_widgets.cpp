@@ -27,6 +27,8 @@ namespace {
 
 constexpr int kOptionHeight = 240;
 constexpr int kLabelHeight = 450;
+// The amount and result boxes are 885 twips high: three lines of the window's font.
+constexpr int kBoxLines = 3;
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -78,10 +80,11 @@ private:
 };
 
 // The boxes are filled by the program alone: no keys, no paste, no drop, no menu.
-// A result or an amount wider than the box shows whole, in a smaller font.
+// A result or an amount wider than the box shows whole, over the box's lines.
 QLineEdit* textBox(const char* name, const char* tooltip, const char* accessibleName, QWidget* parent)
 {
     auto* box = new ui::FittedTextBox(parent);
+    box->setLineCount(kBoxLines);
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setContextMenuPolicy(Qt::PreventContextMenu);

@@ -4,10 +4,15 @@
 #include "ui/widgets/fitted_text_box.h"
 #include "ui/widgets/return_presses_focused_button.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 namespace tallimo::ui {
 
@@ -49,6 +54,29 @@ private slots:
         box->setFont(nine);
         box->setText("");
         QCOMPARE(box->font().pointSize(), 9);
+    }
+
+    // A number of 300 digits, too long for the box, shows whole in a tooltip broken
+    // over lines that stay on the screen.
+    void aLongTooltipWrapsToStayOnTheScreen()
+    {
+        QWidget window;
+        auto* box = new FittedTextBox(&window);
+        box->setGeometry(10, 10, 81, 59);
+        box->setToolTip("the result");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString number = QString("1234567890").repeated(30);
+        box->setText(number);
+        QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &help);
+        QLabel* tip = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible()) tip = static_cast<QLabel*>(w);
+        QVERIFY(tip != nullptr);
+        QVERIFY(box->screen()->availableGeometry().contains(tip->frameGeometry()));
+        QCOMPARE(tip->text().remove('\n'), number + "the result");
+        QToolTip::hideText();
     }
 
     // A box keeps Return for itself.
