@@ -355,10 +355,12 @@ void MainWindow::applyStartColours()
     setBackground(kBlack);
     setBoxColours(*widget(C::txtInput), kGreen, {});
     setBoxColours(*widget(C::txtOutput_0), kGreen, kDarkRed);
-    QWidget* output = widget(C::txtOutput_0);
-    QFont font = output->font();
-    font.setPointSize(kOutputFontPoints);
-    output->setFont(font);
+    // The number being built reads as large as the result.
+    for (C box : {C::txtInput, C::txtOutput_0}) {
+        QFont font = widget(box)->font();
+        font.setPointSize(kOutputFontPoints);
+        widget(box)->setFont(font);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
