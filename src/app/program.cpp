@@ -29,7 +29,7 @@ Program::Program(std::function<void()> end)
       options_(calculator_.controls(), clock_),
       window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
       entry_(calculator_, window_),
-      companions_(window_, {entry_, prompter_, memory_.totalWindow(),
+      companions_(window_, {entry_, memory_.totalWindow(),
                             [this] {
                                 windowMenu_.releaseColourMixer();
                                 window_.render();
