@@ -3,6 +3,7 @@
 #include "ui/conversion/conversion_window.h"
 
 #include "ui/appearance/qt_colour.h"
+#include "ui/appearance/readable_text.h"
 #include "ui/twips.h"
 #include "ui/widgets/fitted_text_box.h"
 
@@ -39,7 +40,8 @@ QRect twips(int x, int y, int width, int height)
 
 // The window's free area: a right-button press on it, and not on a control, opens
 // the popup menu. It paints the window's colour itself: its palette's window colour
-// is white, which every option button and label on it fills its background with.
+// is white, which every option button and label on it fills its background with and
+// writes its text to read on.
 class FreeArea : public QWidget {
 public:
     FreeArea(std::function<void(const QPoint&)> rightPressed, QWidget* parent)
@@ -48,6 +50,7 @@ public:
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
+        ui::setTextColoursFor(*this, Qt::white);
     }
 
     void setBackground(const QColor& colour)
