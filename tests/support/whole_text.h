@@ -79,10 +79,12 @@ inline QString wholeTextProblem(QLineEdit& box)
     const qreal least =
         fitted->lineCount() > 1 ? ui::FittedTextBox::kLeastLinesPointSize : ui::FittedTextBox::kLeastPointSize;
     if (box.font().pointSizeF() < least) return QStringLiteral("font too small");
-    if (fitted->shownLines().join(QString()) != text) return QStringLiteral("drawn as ") + fitted->shownLines().join('|');
-    if (fitted->shownLines().size() == 1) {
+    const QStringList lines = fitted->shownLines();
+    if (lines.join(QString()) != text) return QStringLiteral("drawn as ") + lines.join('|');
+    if (lines.size() == 1) {
         const qreal ink = QFontMetricsF(box.font()).tightBoundingRect(text).width();
-        if (inkWidth(box) < ink - 1) return QStringLiteral("shows %1 of the text's %2 pixels").arg(inkWidth(box)).arg(ink);
+        const int shown = inkWidth(box);
+        if (shown < ink - 1) return QStringLiteral("shows %1 of the text's %2 pixels").arg(shown).arg(ink);
     }
     if (const QString undrawn = undrawnCharacters(box); !undrawn.isEmpty()) return "not drawn:" + undrawn;
     return {};

@@ -215,7 +215,8 @@ private slots:
         ConversionWindow& distance = conversion(ConversionKind::Distance);
         QVERIFY(trigger({"mnuDistance"}));
         distance.findChild<QAction*>("mnuParsec")->trigger();
-        distance.move(screen.bottomRight() - QPoint(distance.frameGeometry().width(), distance.frameGeometry().height()));
+        const QSize size = distance.frameGeometry().size();
+        distance.move(screen.bottomRight() - QPoint(size.width(), size.height()));
         // An amount of 300 digits in micrometres is beyond the numbers a result can be.
         QTest::mouseClick(distance.findChild<QPushButton*>("Keypad_9"), Qt::LeftButton);
         for (int i = 0; i < 300; ++i) QTest::mouseClick(distance.findChild<QPushButton*>("Keypad_0"), Qt::LeftButton);
