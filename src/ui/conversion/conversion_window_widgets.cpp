@@ -127,10 +127,7 @@ void ConversionWindow::buildMenus()
     for (std::size_t u = 0; u < design.units.size(); ++u) {
         QAction* item = unitMenu->addAction(text(design.units[u].caption));
         item->setObjectName(text(design.units[u].menuItem));
-        connect(item, &QAction::triggered, this, [this, u] {
-            model_.chooseUnit(u, MenuOrigin::MenuBar);
-            render();
-        });
+        connect(item, &QAction::triggered, this, [this, u] { unitChosen(u, MenuOrigin::MenuBar); });
     }
     QAction* exit = menuBar()->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
@@ -145,10 +142,7 @@ void ConversionWindow::buildMenus()
         const auto unit = static_cast<std::size_t>(u);
         QAction* item = popupUnits->addAction(text(design.units[unit].caption));
         item->setObjectName(text(design.units[unit].popupItem));
-        connect(item, &QAction::triggered, this, [this, unit] {
-            model_.chooseUnit(unit, MenuOrigin::Popup);
-            render();
-        });
+        connect(item, &QAction::triggered, this, [this, unit] { unitChosen(unit, MenuOrigin::Popup); });
     }
     QAction* popupExit = popup_->addAction(text(design.popupExitCaption));
     popupExit->setObjectName(QStringLiteral("PopUpExit"));
@@ -180,30 +174,31 @@ void ConversionWindow::buildClient()
     txtOutput_ = textBox("txtOutput", "converted equivelant appears here", "Result", client_);
     txtOutput_->setGeometry(twips(design.resultX, layout::boxY, layout::boxWidth, layout::boxHeight));
 
-    options_ = new QButtonGroup(this);
-    options_->setExclusive(true);
     const int buttonsWidth = design.width - design.buttonsX - 60;
     optReset_ = option(QStringLiteral("optReset"), QStringLiteral("Reset"),
                        QStringLiteral("resets the coversion swatch values to zero"), client_);
     optReset_->setGeometry(twips(design.buttonsX, layout::resetY, buttonsWidth, kOptionHeight));
     optReset_->setAccessibleName(QStringLiteral("Reset"));
-    options_->addButton(optReset_, kResetId);
     optSendCalc_ = option(QStringLiteral("optSendCalc"), QStringLiteral("Send to Calculator"),
                           QStringLiteral("sends the result to Tallimo"), client_);
     optSendCalc_->setGeometry(twips(design.buttonsX, layout::sendY, buttonsWidth, kOptionHeight));
     optSendCalc_->setAccessibleName(QStringLiteral("Send to calculator"));
-    options_->addButton(optSendCalc_, kSendId);
     // A wider font than the one the layout was drawn for widens the window, not clips.
     const int sendWidth = std::max(optSendCalc_->width(), optSendCalc_->sizeHint().width());
     optSendCalc_->resize(sendWidth, optSendCalc_->height());
     clientWidth_ = std::max(ui::twipsToPixels(design.width), optSendCalc_->geometry().right() + 4);
+    // One of many with the target buttons too, which renderSelection() keeps so; but
+    // in no group with them, where the arrow keys would choose Reset or Send.
+    for (const auto& [button, id] : {std::pair{optReset_, kResetId}, std::pair{optSendCalc_, kSendId}}) {
+        connect(button, &QAbstractButton::toggled, this, [this, id](bool checked) {
+            if (checked) optionSelected(id);
+            else if (!rendering_) render();  // chosen again: it stays selected
+        });
+    }
     buildTargets();
-    connect(options_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked) optionSelected(id);
-    });
 
-    // 1 2 3 / 4 5 6 / 7 8 9 / . 0
-    for (int i = 0; i <= 10; ++i) {
+    // 1 2 3 / 4 5 6 / 7 8 9 / . 0, made in the order Tab follows.
+    for (const int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}) {
         const int column = i == 10 ? 0 : i == 0 ? 1 : (i - 1) % 3;
         const int row = i == 10 || i == 0 ? 3 : (i - 1) / 3;
         auto* key = new QPushButton(i == 10 ? QStringLiteral(".") : QString::number(i), client_);
@@ -215,6 +210,7 @@ void ConversionWindow::buildClient()
             model_.pressKeypad(i);
             render();
         });
+        if (i == 1) keypadOne_ = key;
     }
 }
 
@@ -222,12 +218,18 @@ void ConversionWindow::buildTargets()
 {
     const WindowDesign& design = model_.design();
     const int width = design.resultX - layout::targetX - 60;
+    options_ = new QButtonGroup(this);
+    options_->setExclusive(true);
+    connect(options_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) optionSelected(id);
+    });
     for (std::size_t u = 0; u < design.units.size(); ++u) {
         const SourceUnit& unit = design.units[u];
         for (const TargetButton& target : unit.targets) {
             const QString name = QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index);
             auto* button = option(name, text(target.caption), text(target.tooltip), client_);
             button->setAccessibleName(QStringLiteral("Convert to %1").arg(text(target.caption)));
+            button->setAutoExclusive(true);  // read as a radio button; its group keeps it one of many
             const int y = layout::firstRowY + (target.row - 1) * layout::rowStep;
             button->setGeometry(twips(layout::targetX, y, width, kOptionHeight));
             options_->addButton(button, kFirstTargetId + static_cast<int>(targets_.size()));

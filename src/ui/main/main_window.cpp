@@ -8,7 +8,7 @@
 #include "ui/main/display_box.h"
 #include "ui/main/main_window_controls.h"
 #include "ui/twips.h"
-#include "ui/widgets/return_presses_focused_button.h"
+#include "ui/widgets/keyboard_keys.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -94,6 +94,9 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
     case ControlKind::Spool:
         tape.setParent(parent);
         giveMenuShortcutsPrecedence(tape);
+        // Tab moves on to the next control rather than trap the keyboard on the page;
+        // a tab character opened or pasted onto it stays.
+        tape.setTabChangesFocus(true);
         return &tape;
     }
     return nullptr;
@@ -149,6 +152,8 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     setCentralWidget(client_);
     buildMenuBar(*menuBar(), actions_);
     buildControls(false);
+    keys_ = new KeyboardKeys(*this, [this] { return popupMenu(); });
+    keys_->adopt();
 
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Timer1"));
@@ -165,7 +170,6 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    returnPressesFocusedButton(*this);
     render();
 }
 
@@ -209,6 +213,7 @@ void MainWindow::buildLate()
     popup_ = buildPopupMenu(*this, actions_);
     background_->setPopupMenu(popup_);
     connectClicks();
+    keys_->adopt();
 }
 
 QWidget* MainWindow::widget(Control control)
@@ -259,7 +264,7 @@ void MainWindow::render()
 {
     const MainControls& flags = calculator_.controls();
     if (!lateBuilt_ && panelShown(flags)) buildLate();
-    const bool focusInPanel = panelHasFocus();
+    QWidget* const focused = focusWidget();
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
         const bool visible = flags.visible(control);
@@ -281,17 +286,9 @@ void MainWindow::render()
     }
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
     renderPanelBacking();
-    if (focusInPanel && !panelHasFocus()) focusKey();
-}
-
-bool MainWindow::panelHasFocus() const
-{
-    const QWidget* focused = focusWidget();
-    if (focused == nullptr || focused->isHidden()) return false;
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        if (widgets_[i] == focused) return isPanelControl(static_cast<Control>(i));
-    }
-    return false;
+    // A key that disabled itself, or a panel that closed, took the focus with it: Qt
+    // would pass it on to whatever follows in the Tab order.
+    if (focused != nullptr && !(focused->isEnabled() && focused->isVisibleTo(this))) focusKey();
 }
 
 void MainWindow::renderPanelBacking()

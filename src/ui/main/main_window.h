@@ -22,6 +22,7 @@ namespace tallimo::ui {
 
 class BackgroundPicture;
 class ClientArea;
+class KeyboardKeys;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -83,7 +84,6 @@ private:
     void applyStartColours();
     void applyHeight(WindowHeight height);
     void renderPanelBacking();
-    bool panelHasFocus() const;
     // Gives the keyboard focus to the digit 1, or to the first key in Tab order
     // that can take it.
     void focusKey();
@@ -92,6 +92,7 @@ private:
     QTextEdit& tape_;
     CompanionFactory makeCompanion_;
     ClientArea* client_ = nullptr;
+    KeyboardKeys* keys_ = nullptr;
     BackgroundPicture* background_ = nullptr;
     QWidget* panelBacking_ = nullptr;  // none until the memory panel first shows
     QMenu* popup_ = nullptr;

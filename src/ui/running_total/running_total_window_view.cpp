@@ -4,7 +4,7 @@
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
 #include "ui/widgets/fitted_text_box.h"
-#include "ui/widgets/return_presses_focused_button.h"
+#include "ui/widgets/keyboard_keys.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -29,7 +29,6 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
 {
     setObjectName("frmRunningTotal");
     setWindowTitle("TallimoRunningTotal");
-    ui::returnPressesFocusedButton(*this);
     model_.onChange([this] { render(); });
     render();
 }
@@ -74,6 +73,9 @@ void RunningTotalWindowView::build()
     QAction* popupExit = mnuPopUp_->addAction("Exit");
     popupExit->setObjectName("PopupExit");
     connect(popupExit, &QAction::triggered, this, [this] { model_.exitTotalWindow(); });
+
+    auto* keys = new ui::KeyboardKeys(*this, [this] { return mnuPopUp_; });
+    keys->adopt();
 
     adjustSize();
     setFixedSize(size());
