@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
-#include <QStyleOptionButton>
 #include <QTextEdit>
 
 #include <map>
@@ -134,20 +133,6 @@ std::optional<OwnText> ownText(QWidget* widget)
     return std::nullopt;
 }
 
-// Whether an option button or check box is too narrow for any of its caption to show.
-bool captionHasNoRoom(QWidget* widget)
-{
-    auto* button = qobject_cast<QAbstractButton*>(widget);
-    if (button == nullptr || !button->isCheckable()) return false;
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const bool radio = button->inherits("QRadioButton");
-    const QRect caption = button->style()->subElementRect(
-        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
-    return (caption & button->rect()).width() <= 0;
-}
-
 }  // namespace
 
 class ContrastTest : public WindowTest {
@@ -204,8 +189,9 @@ class ContrastTest : public WindowTest {
             const QRect shown = widget->visibleRegion().boundingRect();
             const std::optional<OwnText> text = ownText(widget);
             if (shown.isEmpty() || !text) continue;
-            measure(window, QRect(widget->mapTo(&window, shown.topLeft()), shown.size()), what, *text,
-                    captionHasNoRoom(widget));
+            // The memory panel's option buttons have no room for their caption.
+            const bool clipped = widget->width() < widget->sizeHint().width();
+            measure(window, QRect(widget->mapTo(&window, shown.topLeft()), shown.size()), what, *text, clipped);
         }
     }
 
