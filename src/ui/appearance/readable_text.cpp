@@ -15,9 +15,9 @@ namespace tallimo::ui {
 
 namespace {
 
-// Well above kReadableContrast, so that what is drawn reaches it: the strokes of small
-// anti-aliased glyphs come out lighter than their colour, and styles shade a key's
-// face lighter or darker than the palette's button colour.
+// Well above the 4.5 to 1 that text must reach, so that what is drawn reaches it:
+// the strokes of small anti-aliased glyphs come out lighter than their colour, and
+// styles shade a key's face lighter or darker than the palette's button colour.
 constexpr double kAimedContrast = 7.0;
 
 double linear(int channel)

@@ -14,8 +14,6 @@ class QWidget;
 
 namespace tallimo::ui {
 
-inline constexpr double kReadableContrast = 4.5;
-
 // From 1 (the same luminance) to 21 (black on white).
 double contrastRatio(const QColor& a, const QColor& b);
 

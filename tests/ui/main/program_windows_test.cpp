@@ -14,12 +14,12 @@
 
 #include <QAction>
 #include <QIcon>
-#include <QScreen>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -217,12 +217,12 @@ private slots:
         distance.findChild<QAction*>("mnuParsec")->trigger();
         const QSize size = distance.frameGeometry().size();
         distance.move(screen.bottomRight() - QPoint(size.width(), size.height()));
-        // An amount of 300 digits in micrometres is beyond the numbers a result can be.
+        // Some 1E+300 parsecs in metres are beyond the numbers a result can be.
         QTest::mouseClick(distance.findChild<QPushButton*>("Keypad_9"), Qt::LeftButton);
         for (int i = 0; i < 300; ++i) QTest::mouseClick(distance.findChild<QPushButton*>("Keypad_0"), Qt::LeftButton);
-        auto* micrometres = distance.findChild<QRadioButton*>("optParsec_3");
+        auto* metres = distance.findChild<QRadioButton*>("optParsec_3");
         expectBox(overWindow(&distance, "Overflow exception"));
-        QTest::mouseClick(micrometres, Qt::LeftButton, {}, QPoint(8, micrometres->height() / 2));
+        QTest::mouseClick(metres, Qt::LeftButton, {}, QPoint(8, metres->height() / 2));
         distance.findChild<QAction*>("mnuM")->trigger();
         auto* kilometres = distance.findChild<QRadioButton*>("optM_0");
         QTest::mouseClick(kilometres, Qt::LeftButton, {}, QPoint(8, kilometres->height() / 2));
