@@ -30,7 +30,7 @@ Program::Program(std::function<void()> end)
       window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
       announcer_(window_),
       entry_(calculator_, window_),
-      companions_(window_, {entry_, prompter_, memory_.totalWindow(),
+      companions_(window_, {entry_, memory_.totalWindow(),
                             [this] {
                                 windowMenu_.releaseColourMixer();
                                 window_.render();

@@ -183,7 +183,9 @@ void Calculator::pressSign()
 {
     if (contains(input_, "-")) return;
     if (isNumeric(input_)) {
+        // The tape records the sign, or its line would read as a different sum.
         setInput("-" + input_);
+        spool_.append(" +/-");
     } else {
         setInput("-");
         spool_.append("-");

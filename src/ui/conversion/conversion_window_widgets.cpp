@@ -4,6 +4,7 @@
 
 #include "ui/accessibility/reading.h"
 #include "ui/appearance/qt_colour.h"
+#include "ui/appearance/readable_text.h"
 #include "ui/twips.h"
 #include "ui/widgets/fitted_text_box.h"
 
@@ -28,6 +29,8 @@ namespace {
 
 constexpr int kOptionHeight = 240;
 constexpr int kLabelHeight = 450;
+// The amount and result boxes are 885 twips high: three lines of the window's font.
+constexpr int kBoxLines = 3;
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -38,7 +41,8 @@ QRect twips(int x, int y, int width, int height)
 
 // The window's free area: a right-button press on it, and not on a control, opens
 // the popup menu. It paints the window's colour itself: its palette's window colour
-// is white, which every option button and label on it fills its background with.
+// is white, which every option button and label on it fills its background with and
+// writes its text to read on.
 class FreeArea : public QWidget {
 public:
     FreeArea(std::function<void(const QPoint&)> rightPressed, QWidget* parent)
@@ -47,6 +51,7 @@ public:
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
+        ui::setTextColoursFor(*this, Qt::white);
     }
 
     void setBackground(const QColor& colour)
@@ -79,11 +84,12 @@ private:
 };
 
 // The boxes are filled by the program alone: no keys, no paste, no drop, no menu.
-// A result or an amount wider than the box shows whole, in a smaller font.
+// A result or an amount wider than the box shows whole, over the box's lines.
 QLineEdit* textBox(const char* name, const char* tooltip, const char* accessibleName, QWidget* parent)
 {
     auto* box = new ui::FittedTextBox(parent);
     ui::readBoxWhole(*box);
+    box->setLineCount(kBoxLines);
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setContextMenuPolicy(Qt::PreventContextMenu);

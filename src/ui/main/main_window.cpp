@@ -3,6 +3,7 @@
 #include "ui/accessibility/reading.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
+#include "ui/appearance/readable_text.h"
 #include "ui/main/background_picture.h"
 #include "ui/main/client_area.h"
 #include "ui/main/display_box.h"
@@ -45,12 +46,15 @@ const QColor kRed{255, 0, 0};
 const QColor kDateBoxColour{255, 192, 128};
 const QColor kPanelGrey{192, 192, 192};
 
+// A box whose background the design gives: its text in the design's colour, or
+// where the design leaves that open, in one that reads on the background.
 void setBoxColours(QWidget& box, const QColor& background, const QColor& text)
 {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, background);
     if (text.isValid()) palette.setColor(QPalette::Text, text);
     box.setPalette(palette);
+    if (!text.isValid()) setTextColoursFor(box, background, {QPalette::Text});
 }
 
 QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTextEdit& tape)
@@ -71,6 +75,7 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
             frame = new QGroupBox(text, parent);
         }
         paintBackground(*frame, kPanelGrey);
+        setTextColoursFor(*frame, kPanelGrey, {QPalette::WindowText, QPalette::Text});
         return frame;
     }
     case ControlKind::Picture: {
@@ -89,6 +94,8 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
         auto* option = new QRadioButton(text, parent);
         // The calculator decides which option is set, not the group.
         option->setAutoExclusive(false);
+        // The memory panel's option buttons stand on the panel's grey.
+        setTextColoursFor(*option, kPanelGrey);
         return option;
     }
     case ControlKind::CheckBox: return new QCheckBox(text, parent);
@@ -154,6 +161,9 @@ bool panelShown(const MainControls& flags)
 MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory companions)
     : calculator_(calculator), tape_(tape), makeCompanion_(std::move(companions))
 {
+    // Before any control is built, so that none is drawn in the desktop's own text
+    // colours first.
+    keepDesktopTextReadable();
     setObjectName(QStringLiteral("frmTallimo"));
     setWindowTitle(QStringLiteral("Tallimo"));
 
@@ -403,10 +413,12 @@ void MainWindow::applyStartColours()
     setBackground(kBlack);
     setBoxColours(*widget(C::txtInput), kGreen, {});
     setBoxColours(*widget(C::txtOutput_0), kGreen, kDarkRed);
-    QWidget* output = widget(C::txtOutput_0);
-    QFont font = output->font();
-    font.setPointSize(kOutputFontPoints);
-    output->setFont(font);
+    // The number being built reads as large as the result.
+    for (C box : {C::txtInput, C::txtOutput_0}) {
+        QFont font = widget(box)->font();
+        font.setPointSize(kOutputFontPoints);
+        widget(box)->setFont(font);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -191,7 +192,7 @@ private slots:
     void exitOnTheVolumeWindowOnlyHidesIt();
     void aClosedWindowOpensAfresh();
     void theSchemeShowsAroundWhiteOptionsAndLabels();
-    void theBoxesShowTheirNumbersWhole();
+    void theBoxesDrawEveryCharacterOfEveryResult();
     void returnEnterAndSpaceChangeNothingForAMouseUser_data();
     void returnEnterAndSpaceChangeNothingForAMouseUser();
     void tabReachesAKeyThatReturnEnterAndSpacePress_data();
@@ -426,30 +427,38 @@ void ConversionWindowTest::theSchemeShowsAroundWhiteOptionsAndLabels()
     QCOMPARE(w.shownAt(reset, QPoint(reset->width() - 3, reset->height() / 2)), QColor(Qt::white));
 }
 
-// Results that a box narrower than themselves showed without their first digits.
-void ConversionWindowTest::theBoxesShowTheirNumbersWhole()
+// Every result of every table, for an amount of 15 significant digits large enough
+// to give each result a three-digit exponent, the widest a result gets: each of its
+// characters is drawn. So is an amount that three lines hold; a longer one is elided
+// with the whole of it in its tooltip.
+void ConversionWindowTest::theBoxesDrawEveryCharacterOfEveryResult()
 {
-    const std::tuple<ConversionKind, const char*, const char*, const char*, const char*> conversions[] = {
-        {ConversionKind::Distance, "mnuKm", "5", "optKM_5", "5.288624035E-13"},
-        {ConversionKind::Distance, "mnuAU", "5", "optAU_4", "74798935345500"},
-        {ConversionKind::Volume, "mnuCubicM", "9999999", "optCubicM_6", "999999900000"},
-    };
-    for (const auto& [kind, unit, amount, target, result] : conversions) {
-        OpenWindow w(kind);
-        w.trigger(unit);
-        w.press(amount);
-        w.click(target);
-        QCOMPARE(w.output(), QString(result));
-        QCOMPARE(testing::wholeTextProblem(*w.find<QLineEdit>("txtOutput")), QString());
-    }
+    const QString fitting = "0.000000987654321098765";
+    const QString widest = "987654321098765" + QString(186, u'0');
     for (ConversionKind kind : kAllKinds) {
         OpenWindow w(kind);
-        w.trigger(text(designOf(kind).units[0].menuItem));
-        for (const char* name : {"txtInput", "txtOutput"}) {
-            for (const char* number : testing::kWidestNumbers) {
-                auto* box = w.find<QLineEdit>(name);
-                box->setText(number);
-                QVERIFY2(testing::wholeTextProblem(*box).isEmpty(), qPrintable(testing::wholeTextProblem(*box)));
+        const WindowDesign& design = designOf(kind);
+        w.trigger(text(design.units[0].menuItem));
+        auto* amount = w.find<ui::FittedTextBox>("txtInput");
+        auto* result = w.find<ui::FittedTextBox>("txtOutput");
+        w.press(fitting);
+        QVERIFY(!amount->elided());
+        QCOMPARE(testing::wholeTextProblem(*amount), QString());
+        w.prompter.script({Answer::Yes});
+        w.click("optReset");
+        w.press(widest);
+        QVERIFY(amount->elided());
+        QCOMPARE(testing::wholeTextProblem(*amount), QString());
+
+        for (const SourceUnit& unit : design.units) {
+            w.trigger(text(unit.menuItem));
+            for (const TargetButton& target : unit.targets) {
+                w.click(QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index));
+                const QString shown = result->text();
+                QVERIFY2(QRegularExpression(R"(^\d\.\d+E\+\d{3}$)").match(shown).hasMatch(), qPrintable(shown));
+                QVERIFY2(!result->elided(), qPrintable(shown));
+                const QString problem = testing::wholeTextProblem(*result);
+                QVERIFY2(problem.isEmpty(), qPrintable(shown + ": " + problem));
             }
         }
     }

@@ -14,7 +14,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
+#include <QWheelEvent>
+
+#include <csignal>
 
 namespace tallimo::testing {
 
@@ -53,6 +57,53 @@ private slots:
             }
             QVERIFY(click({"cmdCancel"}));
         }
+    }
+
+    // The page keeps its newest line in sight, as a terminal does, until the user
+    // scrolls up to read; a restored page shows its top.
+    void thePageFollowsItsNewestLineUntilTheUserScrollsUp()
+    {
+        auto* tape = find<QTextEdit>("txtSpool");
+        QScrollBar* view = tape->verticalScrollBar();
+        const auto sums = [this](int count) {
+            for (int i = 0; i < count; ++i)
+                if (!click({"cmdDigit_1", "cmdOperator_0", "cmdDigit_2", "cmdEquals_0"})) return false;
+            QCoreApplication::processEvents();
+            return true;
+        };
+        // The last line with text, which the line feed of its "=" ends.
+        const auto newestLineShows = [tape] {
+            QTextCursor newest(tape->document());
+            newest.movePosition(QTextCursor::End);
+            newest.movePosition(QTextCursor::PreviousCharacter);
+            return tape->viewport()->rect().contains(tape->cursorRect(newest));
+        };
+        QVERIFY(trigger({"mnuNew"}));
+        QVERIFY(sums(40));
+        QVERIFY(view->maximum() > 0);
+        QVERIFY(newestLineShows());
+
+        QWheelEvent up(QPointF(20, 20), tape->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, 360),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tape->viewport(), &up);
+        const int readingAt = view->value();
+        QVERIFY(readingAt < view->maximum());
+        QVERIFY(sums(5));
+        QCOMPARE(view->value(), readingAt);
+        QVERIFY(!newestLineShows());
+
+        view->triggerAction(QAbstractSlider::SliderToMaximum);
+        QVERIFY(sums(1));
+        QVERIFY(newestLineShows());
+
+        std::raise(SIGTERM);
+        QTRY_COMPARE(timesEnded(), 1);
+        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Yes)); });
+        QVERIFY(restart());
+        tape = find<QTextEdit>("txtSpool");
+        QCOMPARE(tape->toPlainText().count('\n'), 46);
+        QVERIFY(sums(1));
+        QCOMPARE(tape->verticalScrollBar()->value(), 0);
     }
 
     void theMemoryPanelHidesTheTapeBehindIt()
