@@ -38,7 +38,7 @@ Program::Program(std::function<void()> end)
       windowMenu_(calculator_.controls(), companions_),
       tapeStyle_(*tape_),
       fileDialogs_(&window_),
-      printer_(prompter_, &window_),
+      printer_(&window_),
       fontDialog_(&window_),
       colourDialog_(&window_),
       documents_(calculator_.controls(), spool_, prompter_, {files_, fileDialogs_, printer_},

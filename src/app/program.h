@@ -21,7 +21,7 @@
 #include "ui/appearance/system_clock.h"
 #include "ui/appearance/text_edit_style.h"
 #include "ui/dialogs/qt_file_dialogs.h"
-#include "ui/dialogs/module_printer.h"
+#include "ui/dialogs/qt_printer.h"
 #include "ui/dialogs/qt_style_dialogs.h"
 #include "ui/files/qt_recovery_folder.h"
 #include "ui/files/qt_text_files.h"
@@ -98,7 +98,7 @@ private:
     WindowMenu windowMenu_;
     ui::TextEditStyle tapeStyle_;
     ui::QtFileDialogs fileDialogs_;
-    ui::ModulePrinter printer_;
+    ui::QtPrinter printer_;
     ui::QtFontDialog fontDialog_;
     ui::QtColourDialog colourDialog_;
     Documents documents_;

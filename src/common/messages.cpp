@@ -142,9 +142,4 @@ std::string MsgPageTooLargeForRecoveryCopy(std::string_view largest)
            std::string(largest) + ".\n\nThe calculator works on; save the page to keep it.";
 }
 
-std::string MsgPrintingModuleNotLoaded(std::string_view reason)
-{
-    return "Tallimo could not load its printing module, so the tape cannot be printed: " + std::string(reason);
-}
-
 }  // namespace tallimo

@@ -68,7 +68,4 @@ std::string MsgUnsavedTapeUnreadable(std::string_view path, std::string_view rea
 std::string MsgRecoveryCopyNotWritten(std::string_view path, std::string_view reason);
 std::string MsgPageTooLargeForRecoveryCopy(std::string_view largest);
 
-// Printing.
-std::string MsgPrintingModuleNotLoaded(std::string_view reason);
-
 }  // namespace tallimo
