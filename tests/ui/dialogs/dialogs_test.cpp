@@ -99,7 +99,7 @@ private slots:
                                                                    {true, "tape2", "tape2"}};
         for (const auto& [allFiles, typed, saved] : saves) {
             QTemporaryDir folder;
-            whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            whenShown<QFileDialog>([&folder, allFiles = allFiles, typed = typed](QFileDialog& dialog) {
                 dialog.setDirectory(folder.path());
                 if (allFiles) chooseType(*dialog.findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Up);
                 auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
