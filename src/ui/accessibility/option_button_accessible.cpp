@@ -14,7 +14,7 @@ QAbstractButton* OptionButtonAccessible::option() const { return static_cast<QAb
 QString OptionButtonAccessible::text(QAccessible::Text kind) const
 {
     const QString text = QAccessibleWidget::text(kind);
-    if (kind == QAccessible::Name && text.isEmpty()) return QString(option()->text()).remove(u'&');
+    if (kind == QAccessible::Name && text.isEmpty()) return option()->text().remove(u'&');
     return text;
 }
 
