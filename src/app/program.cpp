@@ -24,13 +24,13 @@ Program::Program(std::function<void()> end)
       calculator_(prompter_, spool_),
       editMenu_(spool_, clipboard_, prompter_),
       scientific_(calculator_),
-      memory_(calculator_, files_, startFolder_),
+      memory_(calculator_, files_, startFolder_, totalPrompter_),
       schemes_(calculator_.controls()),
       options_(calculator_.controls(), clock_),
       window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
       announcer_(window_),
       entry_(calculator_, window_),
-      companions_(window_, {entry_, memory_.totalWindow(),
+      companions_(window_, {entry_, memory_.totalWindow(), totalPrompter_,
                             [this] {
                                 windowMenu_.releaseColourMixer();
                                 window_.render();

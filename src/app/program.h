@@ -79,6 +79,7 @@ private:
     std::function<void()> end_;
     QTextEdit* tape_;  // handed over to the window, which owns it
     ui::QtPrompter prompter_;
+    ui::QtPrompter totalPrompter_;  // over the running-total window, once it is made
     ui::TextEditSpool spool_;
     ui::QtClipboard clipboard_;
     QtTextFiles files_;

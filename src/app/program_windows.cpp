@@ -40,6 +40,7 @@ std::unique_ptr<QWidget> ProgramWindows::makeRunningTotal()
     // makes the main window show both.
     auto view = std::make_unique<RunningTotalWindowView>(parts_.runningTotal);
     total_ = view.get();
+    parts_.runningTotalPrompter.attach(total_, {});
     return view;
 }
 

@@ -31,6 +31,7 @@ public:
     struct Parts {
         CalculatorEntry& entry;  // what the conversion windows send into
         RunningTotalWindow& runningTotal;
+        ui::QtPrompter& runningTotalPrompter;  // the one the running total asks through
         std::function<void()> releaseColourItems;  // the mixer's closing gives its menu entries back
     };
 

@@ -1,7 +1,9 @@
 #include "ui/accessibility/reading.h"
 
 #include "ui/accessibility/box_text_accessible.h"
+#include "ui/accessibility/option_button_accessible.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QVariant>
@@ -12,7 +14,7 @@ namespace tallimo::ui {
 namespace {
 
 constexpr char kReading[] = "_tallimo_reading";
-enum Reading : int { kBoxText = 1, kGroup = 2 };
+enum Reading : int { kBoxText = 1, kGroup = 2, kOption = 3 };
 
 QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object)
 {
@@ -24,6 +26,7 @@ QAccessibleInterface* interfaceFor(const QString& /*className*/, QObject* object
     switch (reading) {
     case kBoxText: return new BoxTextAccessible(widget);
     case kGroup: return new QAccessibleWidget(widget, QAccessible::Grouping);
+    case kOption: return new OptionButtonAccessible(static_cast<QAbstractButton*>(widget));
     default: return nullptr;
     }
 }
@@ -49,5 +52,7 @@ void mark(QWidget& widget, Reading reading)
 void readBoxWhole(QWidget& box) { mark(box, kBoxText); }
 
 void readAsGroup(QWidget& panel) { mark(panel, kGroup); }
+
+void readAsOption(QAbstractButton& option) { mark(option, kOption); }
 
 }  // namespace tallimo::ui

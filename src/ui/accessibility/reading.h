@@ -3,6 +3,7 @@
 // would give them. Each call marks a widget before anything asks for its
 // accessible interface; one made earlier is dropped.
 
+class QAbstractButton;
 class QWidget;
 
 namespace tallimo::ui {
@@ -14,5 +15,10 @@ void readBoxWhole(QWidget& box);
 
 // A panel that gathers keys: read as a group, not as a window's frame.
 void readAsGroup(QWidget& panel);
+
+// An option button that is not auto-exclusive, the program deciding which is set:
+// read through OptionButtonAccessible, as a radio button that a screen reader
+// presses as a click does.
+void readAsOption(QAbstractButton& option);
 
 }  // namespace tallimo::ui

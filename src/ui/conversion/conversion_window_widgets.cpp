@@ -192,6 +192,7 @@ void ConversionWindow::buildClient()
     // One of many with the target buttons too, which renderSelection() keeps so; but
     // in no group with them, where the arrow keys would choose Reset or Send.
     for (const auto& [button, id] : {std::pair{optReset_, kResetId}, std::pair{optSendCalc_, kSendId}}) {
+        ui::readAsOption(*button);
         connect(button, &QAbstractButton::toggled, this, [this, id = id](bool checked) {
             if (checked) optionSelected(id);
             else if (!rendering_) render();  // chosen again: it stays selected

@@ -94,6 +94,7 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
         auto* option = new QRadioButton(text, parent);
         // The calculator decides which option is set, not the group.
         option->setAutoExclusive(false);
+        readAsOption(*option);
         // The memory panel's option buttons stand on the panel's grey.
         setTextColoursFor(*option, kPanelGrey);
         return option;

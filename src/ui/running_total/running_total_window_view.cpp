@@ -60,6 +60,7 @@ void RunningTotalWindowView::build()
     const int width = std::max(designed.width(), optSendCalc_->sizeHint().width());
     optSendCalc_->setGeometry(designed.x() + designed.width() - width, designed.y(), width, designed.height());
     optSendCalc_->setAutoExclusive(false);
+    ui::readAsOption(*optSendCalc_);
     ui::paintWhite(*optSendCalc_);
     connect(optSendCalc_, &QRadioButton::clicked, this, [this] {
         optSendCalc_->setChecked(false);  // used as a push button: it never stays selected

@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Tallimo as a screen reader meets it, through AT-SPI, on an X server and a session
 bus of this check's own: keys pressed by their accessible actions must bring each
-result as one notification carrying it, and a word query on the output box must be
-answered within a second. Usage: atspi_check.py PATH_TO_TALLIMO. Exits 77, skipped,
-where the X server, the bus or AT-SPI cannot start."""
+result as one notification carrying it, a word query on the output box must be
+answered within a second, and a memory cell's send button must send the cell.
+Usage: atspi_check.py PATH_TO_TALLIMO. Exits 77, skipped, where the X server, the
+bus or AT-SPI cannot start."""
 
 import os
 import shutil
@@ -87,9 +88,10 @@ def check(atspi, GLib):
 
     def press(*names):
         for name in names:
-            # A key clicks some 100 ms after its action, and the key it enables takes
-            # no action until then.
-            pump(5, lambda: controls[name].getState().contains(atspi.STATE_SENSITIVE))
+            # A key clicks some 100 ms after its action, and the key it enables or shows
+            # takes no action until then.
+            pump(5, lambda: all(controls[name].getState().contains(state)
+                                for state in (atspi.STATE_SENSITIVE, atspi.STATE_SHOWING)))
             controls[name].queryAction().doAction(0)
 
     def expect_told(results, what):
@@ -116,6 +118,12 @@ def check(atspi, GLib):
     expect_told(["3.87298334620742"], "sqr")
     pump(1.2)
     expect("nothing told while the clock ticks, heard %s" % told, not told)
+
+    # A memory cell's send button reads as a radio button and its action sends the cell.
+    send = controls["Send memory cell 1"]
+    expect("the send button is a radio button, got %s" % send.getRoleName(), send.getRole() == atspi.ROLE_RADIO_BUTTON)
+    press("Memory plus", "Memory recall", "Send memory cell 1")
+    expect_told(["3.87298334620742"], "sending memory cell 1")
     return failures
 
 

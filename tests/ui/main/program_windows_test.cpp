@@ -234,6 +234,22 @@ private slots:
         mixer->move(screen.bottomLeft() - QPoint(0, mixer->frameGeometry().height()));
         expectBox(overWindow(mixer, "If you close the program all current values will be lost"));
         QVERIFY(mixer->close());
+
+        // The total's questions are the calculator's; its refusal to send over the 5
+        // still in the input is the running-total window's.
+        const auto overCalculator = [this](QMessageBox& box) {
+            QCOMPARE(box.parentWidget(), &window());
+            QVERIFY(answer(box, QMessageBox::Ok));
+        };
+        expectBox(overCalculator);
+        expectBox(overCalculator);
+        QVERIFY(click({"cmdShift", "cmdDigit_5", "cmdMemory_4", "cmdMemory_6"}));
+        QWidget* total = window().companion(ui::Companion::RunningTotal);
+        // Low on the right, with room for its wider box.
+        total->move(screen.bottomRight() - QPoint(250, 100) - total->rect().center());
+        expectBox(overWindow(total, "The calculator is currently holding an uncleared value.  Clear this then "
+                                    "resend value!"));
+        QTest::mouseClick(total->findChild<QRadioButton*>("optSendCalc"), Qt::LeftButton);
         QVERIFY(!boxesStillExpected());
     }
 

@@ -10,6 +10,7 @@
 #include "ui/conversion/conversion_window.h"
 #include "ui/running_total/running_total_window_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,6 +79,48 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         }
         QCOMPARE(told.results, (std::vector<std::string>{"15", "3.87298334620742", "3.87298334620742", "1500", "1500"}));
+    }
+
+    // The option buttons whose state the program sets, not their group: Qt's own
+    // interface reads them as check boxes whose action ticks them and sends nothing.
+    void theProgramsOptionButtonsAreRadioButtonsPressedAsClicked()
+    {
+        for (ConversionKind kind : {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight})
+            program().companions().conversion(kind)->ensureBuilt();
+        program().companions().runningTotal()->ensureBuilt();
+        int options = 0;
+        for (QWidget* widget : QApplication::allWidgets()) {
+            auto* option = qobject_cast<QRadioButton*>(widget);
+            if (option == nullptr || option->autoExclusive()) continue;
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(option);
+            QVERIFY2(read->role() == QAccessible::RadioButton && read->state().checkable,
+                     qPrintable(option->objectName()));
+            ++options;
+        }
+        QCOMPARE(options, 7 + 3 * 2 + 1);  // the memory cells', Reset and Send in each conversion, the total's Send
+
+        const auto press = [](QWidget* option) {
+            QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(option)->actionInterface();
+            QCOMPARE(actions->actionNames().value(0), QAccessibleActionInterface::pressAction());
+            actions->doAction(QAccessibleActionInterface::pressAction());
+        };
+        QVERIFY(trigger({"mnuDistance"}));
+        distance().findChild<QAction*>("mnuKm")->trigger();
+        for (const char* key : {"Keypad_1", "Keypad_5"})
+            QTest::mouseClick(distance().findChild<QPushButton*>(key), Qt::LeftButton);
+        auto* metres = distance().findChild<QRadioButton*>("optKM_0");
+        QTest::mouseClick(metres, Qt::LeftButton, {}, QPoint(8, metres->height() / 2));
+        press(distance().findChild<QRadioButton*>("optSendCalc"));
+        QTRY_COMPARE(find<QLineEdit>("txtInput")->text(), "15000");
+        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Yes)); });
+        press(distance().findChild<QRadioButton*>("optReset"));
+        QTRY_VERIFY(distance().findChild<QLineEdit*>("txtInput")->text().isEmpty());
+        QVERIFY(!boxesStillExpected());
+
+        QVERIFY(click({"cmdMemory_0", "cmdMemory_2"}));  // M+ takes the 15000 and empties the input
+        press(find("optMemory_0"));
+        QTRY_COMPARE(find<QLineEdit>("txtInput")->text(), "15000");
+        QVERIFY(!find("optMemory_0")->isVisible());  // the panel closed, as after a click
     }
 
     void groupsOfKeysAreGroupsAndTheAngleKeysSayTheUnit()
