@@ -24,12 +24,13 @@ Program::Program(std::function<void()> end)
       calculator_(prompter_, spool_),
       editMenu_(spool_, clipboard_, prompter_),
       scientific_(calculator_),
-      memory_(calculator_, files_, startFolder_),
+      memory_(calculator_, files_, startFolder_, totalPrompter_),
       schemes_(calculator_.controls()),
       options_(calculator_.controls(), clock_),
       window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
+      announcer_(window_),
       entry_(calculator_, window_),
-      companions_(window_, {entry_, prompter_, memory_.totalWindow(),
+      companions_(window_, {entry_, memory_.totalWindow(), totalPrompter_,
                             [this] {
                                 windowMenu_.releaseColourMixer();
                                 window_.render();
@@ -37,7 +38,7 @@ Program::Program(std::function<void()> end)
       windowMenu_(calculator_.controls(), companions_),
       tapeStyle_(*tape_),
       fileDialogs_(&window_),
-      printer_(prompter_, &window_),
+      printer_(&window_),
       fontDialog_(&window_),
       colourDialog_(&window_),
       documents_(calculator_.controls(), spool_, prompter_, {files_, fileDialogs_, printer_},
@@ -45,6 +46,7 @@ Program::Program(std::function<void()> end)
       recovery_(calculator_.controls(), spool_, {files_, recoveryFolder_, recoveryTimer_, prompter_}, startFolder_),
       formatting_(calculator_.controls(), tapeStyle_, fontDialog_, colourDialog_)
 {
+    calculator_.tellResultsTo(announcer_);
     documents_.keepRecoveryCopy(recovery_);
     memory_.keepRecoveryCopy(recovery_);
     prompter_.attach(&window_, [this] { window_.render(); });

@@ -13,6 +13,7 @@
 #include "spool/documents.h"
 #include "spool/edit_menu.h"
 #include "spool/recovery_copy.h"
+#include "ui/accessibility/result_announcer.h"
 #include "ui/adapters/qt_clipboard.h"
 #include "ui/adapters/qt_one_shot_timer.h"
 #include "ui/adapters/qt_prompter.h"
@@ -20,7 +21,7 @@
 #include "ui/appearance/system_clock.h"
 #include "ui/appearance/text_edit_style.h"
 #include "ui/dialogs/qt_file_dialogs.h"
-#include "ui/dialogs/module_printer.h"
+#include "ui/dialogs/qt_printer.h"
 #include "ui/dialogs/qt_style_dialogs.h"
 #include "ui/files/qt_recovery_folder.h"
 #include "ui/files/qt_text_files.h"
@@ -84,6 +85,7 @@ private:
     std::function<void()> end_;
     QTextEdit* tape_;  // handed over to the window, which owns it
     ui::QtPrompter prompter_;
+    ui::QtPrompter totalPrompter_;  // over the running-total window, once it is made
     ui::TextEditSpool spool_;
     ui::QtClipboard clipboard_;
     QtTextFiles files_;
@@ -97,12 +99,13 @@ private:
     // The main window owns the companion windows, which refer to everything above;
     // everything below refers to the main window.
     ui::MainWindow window_;
+    ui::ResultAnnouncer announcer_;
     ui::WindowCalculatorEntry entry_;
     ProgramWindows companions_;
     WindowMenu windowMenu_;
     ui::TextEditStyle tapeStyle_;
     ui::QtFileDialogs fileDialogs_;
-    ui::ModulePrinter printer_;
+    ui::QtPrinter printer_;
     ui::QtFontDialog fontDialog_;
     ui::QtColourDialog colourDialog_;
     Documents documents_;

@@ -12,8 +12,9 @@ std::unique_ptr<QWidget> ProgramWindows::make(ui::Companion kind)
 {
     switch (kind) {
     case ui::Companion::Colour: {
-        auto mixer = std::make_unique<ui::ColourMixerWindow>(parts_.prompter, parts_.releaseColourItems);
+        auto mixer = std::make_unique<ui::ColourMixerWindow>(mixerPrompter_, parts_.releaseColourItems);
         mixer_ = mixer.get();
+        mixerPrompter_.attach(mixer_, {});
         return mixer;
     }
     case ui::Companion::Weight: return makeConversion(ConversionKind::Weight);
@@ -26,8 +27,10 @@ std::unique_ptr<QWidget> ProgramWindows::make(ui::Companion kind)
 
 std::unique_ptr<QWidget> ProgramWindows::makeConversion(ConversionKind kind)
 {
-    auto window = std::make_unique<ConversionWindow>(kind, parts_.entry, parts_.prompter);
+    ui::QtPrompter& prompter = conversionPrompters_[index(kind)];
+    auto window = std::make_unique<ConversionWindow>(kind, parts_.entry, prompter);
     conversions_[index(kind)] = window.get();
+    prompter.attach(window.get(), {});
     return window;
 }
 
@@ -37,6 +40,7 @@ std::unique_ptr<QWidget> ProgramWindows::makeRunningTotal()
     // makes the main window show both.
     auto view = std::make_unique<RunningTotalWindowView>(parts_.runningTotal);
     total_ = view.get();
+    parts_.runningTotalPrompter.attach(total_, {});
     return view;
 }
 

@@ -6,8 +6,8 @@
 #include "appearance/colour.h"
 #include "appearance/window_menu.h"
 #include "common/calculator_entry.h"
-#include "common/prompter.h"
 #include "memory/running_total_window.h"
+#include "ui/adapters/qt_prompter.h"
 #include "ui/main/companion_windows.h"
 
 #include <QWidget>
@@ -30,8 +30,8 @@ class ProgramWindows : public ChildWindows {
 public:
     struct Parts {
         CalculatorEntry& entry;  // what the conversion windows send into
-        Prompter& prompter;
         RunningTotalWindow& runningTotal;
+        ui::QtPrompter& runningTotalPrompter;  // the one the running total asks through
         std::function<void()> releaseColourItems;  // the mixer's closing gives its menu entries back
     };
 
@@ -68,6 +68,9 @@ private:
     std::array<ConversionWindow*, 3> conversions_{};
     ui::ColourMixerWindow* mixer_ = nullptr;
     RunningTotalWindowView* total_ = nullptr;
+    // A window's questions and notices show over that window.
+    std::array<ui::QtPrompter, 3> conversionPrompters_;
+    ui::QtPrompter mixerPrompter_;
 };
 
 }  // namespace tallimo::app

@@ -145,6 +145,11 @@ void Calculator::outputChanged()
 
 bool Calculator::holdsValue() const { return isNumeric(input_); }
 
+void Calculator::resultShown(std::string_view text)
+{
+    if (resultListener_ != nullptr) resultListener_->resultShown(text);
+}
+
 void Calculator::enableConversionEntries(ConversionKind kind) { controls_.enable(conversionEntries(kind)); }
 
 // ---- failure paths ----
@@ -178,7 +183,9 @@ void Calculator::pressSign()
 {
     if (contains(input_, "-")) return;
     if (isNumeric(input_)) {
+        // The tape records the sign, or its line would read as a different sum.
         setInput("-" + input_);
+        spool_.append(" +/-");
     } else {
         setInput("-");
         spool_.append("-");
@@ -203,8 +210,7 @@ void Calculator::pressPercent()
             unknownException();
             return;
         }
-        setOutput(0, numberToText(r));
-        setInput(outputs_[0]);
+        showResult(numberToText(r));
         spool_.append(k == Equals::Sum || k == Equals::Product ? " %" : "%");
     }
 }
@@ -255,6 +261,7 @@ void Calculator::showResult(const std::string& text)
 {
     setOutput(0, text);
     setInput(outputs_[0]);
+    resultShown(outputs_[0]);
 }
 
 void Calculator::pressEquals(Equals equals)

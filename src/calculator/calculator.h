@@ -7,6 +7,7 @@
 #include "common/calculator_entry.h"
 #include "common/main_controls.h"
 #include "common/prompter.h"
+#include "common/result_listener.h"
 #include "spool/spool.h"
 
 #include <array>
@@ -61,12 +62,18 @@ public:
     const std::string& output(int index) const { return outputs_[static_cast<std::size_t>(index)]; }
     void setOutput(int index, std::string text);
 
+    // Every result, the calculator's own and those sent in, goes to `listener`.
+    void tellResultsTo(ResultListener& listener) { resultListener_ = &listener; }
+
     MainControls& controls() { return controls_; }
     const MainControls& controls() const { return controls_; }
     MainFields& fields() { return fields_; }
     const MainFields& fields() const { return fields_; }
     Spool& spool() { return spool_; }
     Prompter& prompter() { return prompter_; }
+
+    // A result: the output box, the input read back from it, and one telling.
+    void showResult(const std::string& text);
 
     // The two failure reactions shared by every calculating key.
     void unknownException();
@@ -79,6 +86,7 @@ public:
     void setInput(std::string text) override;
     void setOutput(std::string text) override { setOutput(0, std::move(text)); }
     void appendToSpool(std::string_view text) override { spool_.append(text); }
+    void resultShown(std::string_view text) override;
     void enableConversionEntries(ConversionKind kind) override;
 
 private:
@@ -91,11 +99,11 @@ private:
     };
     Operands operands() const;
     void disableAllEquals();
-    void showResult(const std::string& text);  // both boxes, the input read back from the output
     bool wipeValues();                         // asks first; false when the user declines
 
     Prompter& prompter_;
     Spool& spool_;
+    ResultListener* resultListener_ = nullptr;
     std::size_t spoolListener_ = 0;
     MainControls controls_;
     MainFields fields_;

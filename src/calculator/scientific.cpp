@@ -67,7 +67,7 @@ void ScientificKeys::pressBase(std::optional<double> value, Base base, std::stri
         fail();
         return;
     }
-    showResult(*digits);
+    calculator_.showResult(*digits);
     appendResultLine(label, " # ");
     lock();
 }
@@ -79,15 +79,9 @@ void ScientificKeys::pressFunction(Function function, std::string_view label, st
         fail();
         return;
     }
-    showResult(numberToText(*result));
+    calculator_.showResult(numberToText(*result));
     appendResultLine(label, separator);
     calculator_.fields().blnClearInput = true;
-}
-
-void ScientificKeys::showResult(const std::string& text)
-{
-    calculator_.setOutput(0, text);
-    calculator_.setInput(calculator_.output(0));
 }
 
 void ScientificKeys::appendResultLine(std::string_view label, std::string_view separator)
@@ -145,7 +139,7 @@ void ScientificKeys::pressTrig(TrigFunction function)
         calculator_.unknownException();
         return;
     }
-    showResult(numberToText(*result));
+    calculator_.showResult(numberToText(*result));
     appendResultLine(std::string(labelOf(function)) + " " + calculator_.fields().strAngleMode, " # ");
     calculator_.fields().blnClearInput = true;
 }

@@ -23,7 +23,6 @@ public:
 private:
     void pressBase(std::optional<double> value, Base base, std::string_view label);
     void pressFunction(Function function, std::string_view label, std::string_view separator);
-    void showResult(const std::string& text);
     void appendResultLine(std::string_view label, std::string_view separator);
     void lock();
     void fail();

@@ -182,9 +182,4 @@ std::string MsgLockHeldElsewhere(std::string_view lockPath, std::string_view com
            "\" keeps it. If that Tallimo no longer runs, delete the lock to have the copy offered.";
 }
 
-std::string MsgPrintingModuleNotLoaded(std::string_view reason)
-{
-    return "Tallimo could not load its printing module, so the tape cannot be printed: " + std::string(reason);
-}
-
 }  // namespace tallimo

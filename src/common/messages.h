@@ -77,7 +77,4 @@ std::string MsgUnsavedTapesNotOffered(std::string_view list);
 std::string MsgLockNotAPlainFile(std::string_view lockPath, std::string_view reason);
 std::string MsgLockHeldElsewhere(std::string_view lockPath, std::string_view computer);
 
-// Printing.
-std::string MsgPrintingModuleNotLoaded(std::string_view reason);
-
 }  // namespace tallimo

@@ -115,6 +115,7 @@ void ConversionWindowModel::chooseTarget(int index)
         return;
     }
     output_ = numberToText(result);
+    calculator_.resultShown(output_);
 }
 
 void ConversionWindowModel::chooseReset()
@@ -141,6 +142,7 @@ void ConversionWindowModel::chooseSend()
     }
     calculator_.setInput(output_);
     calculator_.setOutput(calculator_.input());
+    calculator_.resultShown(calculator_.input());
     calculator_.appendToSpool(calculator_.input());
     if (!design_.sendStaysSelected) clear(Selection::Kind::Send);
 }

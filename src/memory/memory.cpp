@@ -5,10 +5,10 @@
 
 namespace tallimo {
 
-Memory::Memory(Calculator& calculator, TextFiles& files, std::string startFolder)
+Memory::Memory(Calculator& calculator, TextFiles& files, std::string startFolder, Prompter& totalPrompter)
     : calculator_(calculator),
       cells_(calculator),
-      window_(calculator, calculator.prompter()),
+      window_(calculator, totalPrompter),
       total_(calculator, window_),
       files_(calculator, files, std::move(startFolder)),
       closing_(calculator, files_)

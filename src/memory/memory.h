@@ -18,8 +18,8 @@ namespace tallimo {
 class Memory {
 public:
     // `startFolder` is the folder that was current when the program started; the
-    // memory files are kept there.
-    Memory(Calculator& calculator, TextFiles& files, std::string startFolder);
+    // memory files are kept there. `totalPrompter` asks over the running-total window.
+    Memory(Calculator& calculator, TextFiles& files, std::string startFolder, Prompter& totalPrompter);
 
     void pressMemory(MemoryKey key);
     void pressShift() { total_.pressShift(); }

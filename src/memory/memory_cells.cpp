@@ -96,6 +96,7 @@ void MemoryCells::sendCell(int i)
     std::string& value = calculator_.fields().strMemory[static_cast<std::size_t>(i)];
     value = normalised(calculator_.output(i + 1));
     calculator_.setInput(calculator_.inputText() + value);
+    calculator_.resultShown(calculator_.inputText());
     calculator_.spool().append(value + "(mem) ");
 }
 

@@ -22,6 +22,7 @@ void RunningTotalWindow::sendTotal()
         prompter_.ask(notice(MsgUnclearedValue()));
     } else {
         calculator_.setInput(text_);
+        calculator_.resultShown(calculator_.input());
         calculator_.appendToSpool(calculator_.input() + "#\n");
     }
     exitTotalWindow();

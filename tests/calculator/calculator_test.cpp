@@ -45,10 +45,10 @@ INSTANTIATE_TEST_SUITE_P(EntryAndResults, Keys, ::testing::Values(
     Sequence{"1 2 + 3 = 4", "4", "15", "12 + 3 = 15#\n4"},  // a digit after "=" starts anew
     Sequence{"2 + 3 = =", "7", "7", "2 + 3 = 5#\n = 7#\n"},
     Sequence{"7 Mod 3 =", "1", "1", "7 Mod 3 = 1#\n"},
-    Sequence{"7 +/- Mod 3 =", "-1", "-1", "7 Mod 3 = -1#\n"},
+    Sequence{"7 +/- Mod 3 =", "-1", "-1", "7 +/- Mod 3 = -1#\n"},
     Sequence{"7 . 5 Mod 2 =", "0", "0", "7.5 Mod 2 = 0#\n"},  // operands round half to even
     Sequence{"6 . 5 Mod 4 =", "2", "2", "6.5 Mod 4 = 2#\n"},
-    Sequence{"2 1 4 7 4 8 3 6 4 8 +/- Mod 1 +/- =", "0", "0", "2147483648 Mod 1 = 0#\n"},
+    Sequence{"2 1 4 7 4 8 3 6 4 8 +/- Mod 1 +/- =", "0", "0", "2147483648 +/- Mod 1 +/- = 0#\n"},
     Sequence{"2 ^ 0 . 5 =", "1.4142135623731", "1.4142135623731", "2 ^ 0.5 = 1.4142135623731#\n"},
     Sequence{"Pye X2", "9.86960440108934", "9.86960440108934", "3.14159265358979 pye Sqr = 9.86960440108934#\n"},
     Sequence{"2 0 0 + 1 0 %", "20", "20", "200 + 10 %"},
@@ -58,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(EntryAndResults, Keys, ::testing::Values(
     Sequence{"5 0 / 1 0 % =", "10", "10", "50 / 10% = 10#\n"},
     Sequence{"2 ^ 5 %", "5", "", "2 ^ 5"},
     Sequence{"1 + 2 = swop", "3", "3", "1 + 2 = 3#\n3(ANS) "},
-    Sequence{"1 2 +/-", "-12", "", "12"},
+    Sequence{"5 +/- - 3 =", "-8", "-8", "5 +/- - 3 = -8#\n"},  // the sign of a number is on the tape
+    Sequence{"1 + 2 = +/- * 2 =", "-6", "-6", "1 + 2 = 3#\n +/- * 2 = -6#\n"},  // and of a result
+    Sequence{"1 2 +/- +/-", "-12", "", "12 +/-"},  // a negative number stays as it is
+    Sequence{"1 E- 5 +/-", "1E-5", "", "1E-5"},
     Sequence{"+/- 5 +/-", "-5", "", "-5"},
     Sequence{"1 . 5 .", "1.5", "", "1.5"},
     Sequence{"5 E+ E-", "5E+", "", "5E+"},
@@ -69,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, Keys, ::testing::Values(
     Sequence{"5 / 0 =", "", "", "5 / 0", kOverflow},
     Sequence{"1 E+ 3 0 0 * 1 E+ 3 0 0 =", "", "", "1E+300 * 1E+300", kOverflow},
     Sequence{"1 E+ 4 0 0 + 1 =", "", "", "1E+400 + 1", kOverflow},
-    Sequence{"2 +/- ^ 0 . 5 =", "", "", "2 ^ 0.5", kOverflow},
+    Sequence{"2 +/- ^ 0 . 5 =", "", "", "2 +/- ^ 0.5", kOverflow},
     Sequence{"7 Mod 0 =", "", "", "7 Mod 0", kOverflow},
     Sequence{"1 E+ 2 0 Mod 3 =", "", "", "1E+20 Mod 3", kOverflow},
     Sequence{"1 E+ 3 0 0 X2", "", "", "1E+300", kOverflow},

@@ -113,6 +113,29 @@ TEST_F(ScientificTest, BaseConversionsLockTheKeysUntilReset)
     }
 }
 
+// A screen reader hears each result once, though two boxes show it; entering a
+// number, or a key that fails, tells nothing.
+TEST_F(ScientificTest, EveryResultIsToldOnce)
+{
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"1 2 + 3 =", {"15"}},
+        {"2 + 3 = =", {"5", "7"}},
+        {"2 0 0 + 1 0 % =", {"20", "220"}},
+        {"Pye X2 X3", {"9.86960440108934", "961.389193575299"}},
+        {"1 + 2 = swop", {"3"}},
+        {"1 2 3 C . 5 +/- Pye", {}},
+        {"9 sqr 3 0 sin", {"3", "0.5"}},
+        {"1 0 bin", {"1010"}},
+        {"5 / 0 = 0 log", {}},
+    };
+    for (const auto& [sequence, told] : cases) {
+        calculator.pressReset();
+        results.told.clear();
+        ASSERT_EQ(keys(sequence), "") << sequence;
+        EXPECT_EQ(results.told, told) << sequence;
+    }
+}
+
 TEST_F(ScientificTest, MenuWipeAfterAFailureEnablesTheInputButNotTheOutput)
 {
     ASSERT_EQ(keys("0 log"), "");

@@ -106,6 +106,7 @@ TEST(ConversionWindow, MoreDigitsLeaveTheOldResultUntilAnotherTargetIsChosen)
     EXPECT_EQ(w.model.output(), "1000") << "the selected target again does nothing";
     w.model.chooseTarget(1);  // centimetres
     EXPECT_EQ(w.model.output(), "1200000");
+    EXPECT_EQ(w.calculator.results, (std::vector<std::string>{"1000", "1200000"})) << "each result told once";
 }
 
 // Keys can build an amount beyond the double range: no box may show a saturated or
@@ -121,6 +122,7 @@ TEST(ConversionWindow, AnAmountOrResultBeyondTheDoubleRangeIsRefused)
     w.model.chooseTarget(1);
     EXPECT_EQ(w.prompter.texts(), std::vector<std::string>(3, "Overflow exception"));
     EXPECT_EQ(w.model.output(), "");
+    EXPECT_EQ(w.calculator.results, std::vector<std::string>{}) << "a refused result is not told";
     w.model.chooseSend();
     EXPECT_EQ(w.calculator.inputBox, "") << "nothing to send";
     EXPECT_EQ(w.prompter.texts().back(), "No value has been converted.  Convert a value then send to calculator.");
@@ -136,12 +138,14 @@ TEST(ConversionWindow, SendCopiesTheResultIntoTheCalculatorOnce)
         w.model.chooseSend();
         EXPECT_EQ(w.calculator.inputBox + "|" + w.calculator.outputBox + "|" + w.calculator.spool,
                   result + "|" + result + "|12 + " + result);
+        EXPECT_EQ(w.calculator.results, (std::vector<std::string>{result, result})) << "converted, then sent";
         EXPECT_TRUE(w.prompter.asked.empty());
 
         w.model.chooseSend();
         EXPECT_EQ(w.prompter.texts(), std::vector<std::string>{"The calculator is currently holding an uncleared "
                                                               "value.  Clear this then resend value!"});
         EXPECT_EQ(w.calculator.spool, "12 + " + result);
+        EXPECT_EQ(w.calculator.results.size(), 2U) << "a refused send is not told";
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tallimo::testing {
 
@@ -17,11 +18,13 @@ public:
     void setInput(std::string text) override { inputBox = std::move(text); }
     void setOutput(std::string text) override { outputBox = std::move(text); }
     void appendToSpool(std::string_view text) override { spool += text; }
+    void resultShown(std::string_view text) override { results.emplace_back(text); }
     void enableConversionEntries(ConversionKind kind) override { ++entriesEnabled[kind]; }
 
     std::string inputBox;
     std::string outputBox;
     std::string spool;
+    std::vector<std::string> results;
     std::map<ConversionKind, int> entriesEnabled;
 };
 

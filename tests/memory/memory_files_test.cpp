@@ -120,7 +120,7 @@ TEST_F(MemoryFiles, TwoProgramsInOneFolderKeepEachOthersValuesWhicheverClosesFir
         ScriptedPrompter otherPrompter;
         InMemorySpool otherSpool;
         Calculator first(prompter, spool), second(otherPrompter, otherSpool);
-        Memory a(first, disk, "/home/user/sums"), b(second, disk, "/home/user/sums");
+        Memory a(first, disk, "/home/user/sums", prompter), b(second, disk, "/home/user/sums", otherPrompter);
         for (Calculator* c : {&first, &second}) c->start();
         a.restore();
         b.restore();

@@ -32,7 +32,7 @@ protected:
     std::string path(int k) { return memory.files().pathOf(k); }
 
     InMemoryFiles files;
-    Memory memory{calculator, files, "/home/user/sums"};
+    Memory memory{calculator, files, "/home/user/sums", prompter};
 };
 
 }  // namespace tallimo::testing

@@ -67,6 +67,7 @@ TEST_F(MemoryTest, SendingACellFillsOnlyAnEmptyInput)
     memory.pressMemory(kMR);
     memory.sendCell(1);
     EXPECT_EQ(input(), "12.5");
+    EXPECT_EQ(results.told, std::vector<std::string>{"12.5"}) << "the refused send told nothing";
     EXPECT_EQ(spool.text(), "12.5(mem) ");
     EXPECT_FALSE(panelOpen(calculator.controls()));
 }
@@ -134,6 +135,7 @@ TEST_F(RunningTotal, IncrementAsksWithTheNewTotalAndTheWindowSendsItBack)
     ASSERT_TRUE(window().visible());
     window().sendTotal();
     EXPECT_EQ(input(), "5");
+    EXPECT_EQ(results.told, std::vector<std::string>{"5"});
     EXPECT_EQ(spool.text(), "5#\n");
     EXPECT_FALSE(window().visible());
 }

@@ -8,13 +8,25 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 namespace tallimo::testing {
+
+// Every result the calculator told, in order.
+struct RecordedResults : ResultListener {
+    void resultShown(std::string_view text) override { told.emplace_back(text); }
+    std::vector<std::string> told;
+};
 
 // A started calculator on an in-memory tape with a scripted prompter.
 class CalculatorTest : public ::testing::Test {
 protected:
-    CalculatorTest() { calculator.start(); }
+    CalculatorTest()
+    {
+        calculator.start();
+        calculator.tellResultsTo(results);
+    }
 
     std::string keys(const std::string& sequence) { return press(calculator, sequence); }
     const std::string& input() { return calculator.inputText(); }
@@ -34,6 +46,7 @@ protected:
 
     ScriptedPrompter prompter;
     InMemorySpool spool;
+    RecordedResults results;
     Calculator calculator{prompter, spool};
 };
 

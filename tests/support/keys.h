@@ -26,7 +26,7 @@ inline std::map<std::string, Key> calculatorKeys()
                                                           {"*", Operator::Multiply}, {"/", Operator::Divide},
                                                           {"Mod", Operator::Mod},    {"^", Operator::Power}};
     for (const auto& [caption, op] : operators)
-        keys[caption] = {controlOf(op), [op](Calculator& c) { c.pressOperator(op); }};
+        keys[caption] = {controlOf(op), [op = op](Calculator& c) { c.pressOperator(op); }};
     keys["+/-"] = {C::cmdIntrinsic_0, [](Calculator& c) { c.pressSign(); }};
     keys["."] = {C::cmdIntrinsic_1, [](Calculator& c) { c.pressPoint(); }};
     keys["%"] = {C::cmdIntrinsic_2, [](Calculator& c) { c.pressPercent(); }};

@@ -18,17 +18,17 @@ inline std::map<std::string, Key> scientificKeys(ScientificKeys& scientific)
         {"int", C::cmdScientific_4, Scientific::Int}, {"log", C::cmdScientific_8, Scientific::Log},
         {"atn", C::cmdScientific_9, Scientific::Atn}};
     for (const auto& [caption, control, key] : functions)
-        keys[caption] = {control, [&scientific, key](Calculator&) { scientific.pressScientific(key); }};
+        keys[caption] = {control, [&scientific, key = key](Calculator&) { scientific.pressScientific(key); }};
     const std::tuple<const char*, Control, TrigFunction> trig[] = {{"tan", C::cmdScientificDegree_0, TrigFunction::Tangent},
                                                                    {"sin", C::cmdScientificDegree_1, TrigFunction::Sine},
                                                                    {"cos", C::cmdScientificDegree_2, TrigFunction::Cosine}};
     for (const auto& [caption, control, f] : trig)
-        keys[caption] = {control, [&scientific, f](Calculator&) { scientific.pressTrig(f); }};
+        keys[caption] = {control, [&scientific, f = f](Calculator&) { scientific.pressTrig(f); }};
     const std::tuple<const char*, Control, AngleMode> levels[] = {{"Degree", C::cmdLevel_0, AngleMode::Degree},
                                                                   {"Radian", C::cmdLevel_1, AngleMode::Radian},
                                                                   {"Gradient", C::cmdLevel_2, AngleMode::Gradient}};
     for (const auto& [caption, control, mode] : levels)
-        keys[caption] = {control, [&scientific, mode](Calculator&) { scientific.pressLevel(mode); }};
+        keys[caption] = {control, [&scientific, mode = mode](Calculator&) { scientific.pressLevel(mode); }};
     return keys;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/about/about_box.h"
 
+#include "ui/accessibility/reading.h"
 #include "ui/widgets/one_size_window.h"
 
 #include <QLineEdit>
@@ -14,6 +15,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 
     // The box's place in twips (120, 120, 2895 by 495), at 15 twips a pixel.
     auto* line = new QLineEdit(kProductLine, this);
+    readBoxWhole(*line);
     line->setObjectName("Text1");
     line->setGeometry(8, 8, 193, 33);
     // Read-only, so that no key, paste or cut can change the line.

@@ -2,6 +2,7 @@
 
 #include "ui/adapters/qt_text.h"
 
+#include <QScrollBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -38,12 +39,23 @@ TextEditSpool::TextEditSpool(QTextEdit& edit) : edit_(edit)
 {
     // Typed by the user or written by the calculator, every change is reported.
     QObject::connect(&edit_, &QTextEdit::textChanged, &edit_, [this] { changed(); });
+    QScrollBar* view = edit_.verticalScrollBar();
+    QObject::connect(view, &QScrollBar::valueChanged, &edit_, [this, view] {
+        if (!replacing_) followsEnd_ = view->value() >= view->maximum();
+    });
+    // The page grew (or its layout caught up with it): the end stays in view.
+    QObject::connect(view, &QScrollBar::rangeChanged, &edit_, [this, view] {
+        if (followsEnd_ && !replacing_) view->setValue(view->maximum());
+    });
 }
 
 void TextEditSpool::append(std::string_view text)
 {
     if (text.empty()) return;
     if (hasLongWord(text)) breakLinesAnywhere(edit_, true);
+    // A page opened at its top follows its end once the end is in view.
+    const QScrollBar* view = edit_.verticalScrollBar();
+    followsEnd_ = followsEnd_ || view->value() >= view->maximum();
     QTextCursor cursor(edit_.document());
     cursor.movePosition(QTextCursor::End);
     // A plain format: a line the user made bold or red does not colour the next one.
@@ -64,7 +76,11 @@ std::string TextEditSpool::text() const { return toUtf8(edit_.toPlainText()); }
 void TextEditSpool::setText(std::string_view text)
 {
     breakLinesAnywhere(edit_, hasLongWord(text));
+    // An opened or restored page shows its top.
+    replacing_ = true;
     edit_.setPlainText(toQString(text));
+    replacing_ = false;
+    followsEnd_ = false;
 }
 
 std::string TextEditSpool::selectedText() const

@@ -2,7 +2,9 @@
 // The tape as a QTextEdit holds it. Appending and trimming work with a cursor at
 // the end of the document, so they cost the same on a long tape as on a short one
 // and leave the styling of earlier text alone. The whole text is read only by the
-// commands that need all of it (saving, printing).
+// commands that need all of it (saving, printing). The view follows the end of the
+// page as a terminal does: while the end is in view, new text keeps it in view;
+// scrolled up to read, the view stays where the user put it.
 
 #include "spool/spool.h"
 
@@ -26,6 +28,9 @@ public:
 
 private:
     QTextEdit& edit_;
+    bool followsEnd_ = true;
+    // The whole text is being replaced: the view is no one's to move meanwhile.
+    bool replacing_ = false;
 };
 
 }  // namespace tallimo::ui

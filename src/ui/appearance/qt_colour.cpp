@@ -1,5 +1,7 @@
 #include "ui/appearance/qt_colour.h"
 
+#include "ui/appearance/readable_text.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QWidget>
@@ -19,6 +21,7 @@ void paintWhite(QWidget& optionButton)
     // A button fills with its button colour, unless told to take its window colour.
     optionButton.setBackgroundRole(QPalette::Window);
     paintBackground(optionButton, Qt::white);
+    setTextColoursFor(optionButton, Qt::white);
 }
 
 void keepDesktopBackground(QWidget& widget)

@@ -20,7 +20,8 @@ inline Colour fromQColor(const QColor& colour)
 // children that paint their own background keep theirs.
 void paintBackground(QWidget& widget, const QColor& colour);
 
-// An option button on a coloured window that shows white behind its caption.
+// An option button on a coloured window that shows white behind its caption, and a
+// caption that reads on it.
 void paintWhite(QWidget& optionButton);
 
 // Keeps the desktop's background on a widget whatever colour its window is given

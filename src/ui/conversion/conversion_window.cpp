@@ -2,8 +2,8 @@
 
 #include "ui/adapters/qt_text.h"
 #include "ui/twips.h"
+#include "ui/widgets/keyboard_keys.h"
 #include "ui/widgets/one_size_window.h"
-#include "ui/widgets/return_presses_focused_button.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -47,7 +47,6 @@ ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calcula
     const WindowDesign& design = model_.design();
     setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
     setWindowTitle(QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
-    ui::returnPressesFocusedButton(*this);
     ui::keepOneSize(*this);
 }
 
@@ -57,6 +56,8 @@ void ConversionWindow::build()
 {
     buildMenus();
     buildClient();
+    auto* keys = new ui::KeyboardKeys(*this, [this] { return popup_; });
+    keys->adopt();
     render();
 }
 
@@ -98,6 +99,7 @@ void ConversionWindow::showEvent(QShowEvent* event)
     if (event->spontaneous()) return;
     model_.open();
     render();
+    focusKeypad();
 }
 
 void ConversionWindow::optionSelected(int id)
@@ -112,6 +114,18 @@ void ConversionWindow::optionSelected(int id)
         if (model_.shownUnit() == target.unit) model_.chooseTarget(target.index);
     }
     render();
+}
+
+void ConversionWindow::unitChosen(std::size_t unit, MenuOrigin place)
+{
+    model_.chooseUnit(unit, place);
+    render();
+    focusKeypad();
+}
+
+void ConversionWindow::focusKeypad()
+{
+    if (keypadOne_ != nullptr && keypadOne_->isVisibleTo(this)) keypadOne_->setFocus(Qt::OtherFocusReason);
 }
 
 void ConversionWindow::exitChosen()
@@ -167,15 +181,13 @@ void ConversionWindow::render()
 void ConversionWindow::renderSelection()
 {
     const Selection selection = model_.selection();
+    optReset_->setChecked(selection.kind == Selection::Kind::Reset);
+    optSendCalc_->setChecked(selection.kind == Selection::Kind::Send);
     QAbstractButton* wanted = nullptr;
-    switch (selection.kind) {
-    case Selection::Kind::None: break;
-    case Selection::Kind::Reset: wanted = optReset_; break;
-    case Selection::Kind::Send: wanted = optSendCalc_; break;
-    case Selection::Kind::Target:
-        for (const TargetWidget& target : targets_)
-            if (target.unit == selection.unit && target.index == selection.index) wanted = target.button;
-        break;
+    for (const TargetWidget& target : targets_) {
+        if (selection.kind == Selection::Kind::Target && target.unit == selection.unit &&
+            target.index == selection.index)
+            wanted = target.button;
     }
     if (wanted != nullptr) {
         if (!wanted->isChecked()) wanted->setChecked(true);
@@ -185,6 +197,19 @@ void ConversionWindow::renderSelection()
         checked->setChecked(false);
         options_->setExclusive(true);
     }
+    // The shown unit's buttons are one Tab stop, as a group of radio buttons is: the
+    // checked one, else the top one. The arrow keys move within them.
+    QAbstractButton* tabStop = nullptr;
+    for (const TargetWidget& target : targets_) {
+        if (!model_.targetVisible(target.unit)) continue;
+        if (target.button == wanted) {
+            tabStop = wanted;
+            break;
+        }
+        if (tabStop == nullptr || target.button->y() < tabStop->y()) tabStop = target.button;
+    }
+    for (const TargetWidget& target : targets_)
+        target.button->setFocusPolicy(target.button == tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
 }  // namespace tallimo

@@ -62,7 +62,7 @@ private:
         Prompter& inner_;
     };
 
-    // Ids of the option buttons in their one group; the target buttons follow.
+    // Ids of the option buttons; the target buttons, in a group of their own, follow.
     static constexpr int kResetId = 0;
     static constexpr int kSendId = 1;
     static constexpr int kFirstTargetId = 2;
@@ -79,7 +79,10 @@ private:
     void buildTargets();
     void showPopup(const QPoint& globalPosition);
     void optionSelected(int id);
+    void unitChosen(std::size_t unit, MenuOrigin place);
     void exitChosen();
+    // Puts the focus on the keypad's 1, where an amount starts, when the keypad shows.
+    void focusKeypad();
     void render();
     void renderSelection();
     void paintBackgrounds();
@@ -98,8 +101,9 @@ private:
     QLabel* lblResult_ = nullptr;
     QRadioButton* optReset_ = nullptr;
     QRadioButton* optSendCalc_ = nullptr;
-    QButtonGroup* options_ = nullptr;
+    QButtonGroup* options_ = nullptr;  // the target buttons
     std::vector<TargetWidget> targets_;
+    QPushButton* keypadOne_ = nullptr;
     QMenu* popup_ = nullptr;
 };
 

@@ -2,7 +2,9 @@
 
 #include "ui/conversion/conversion_window.h"
 
+#include "ui/accessibility/reading.h"
 #include "ui/appearance/qt_colour.h"
+#include "ui/appearance/readable_text.h"
 #include "ui/twips.h"
 #include "ui/widgets/fitted_text_box.h"
 
@@ -27,6 +29,8 @@ namespace {
 
 constexpr int kOptionHeight = 240;
 constexpr int kLabelHeight = 450;
+// The amount and result boxes are 885 twips high: three lines of the window's font.
+constexpr int kBoxLines = 3;
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -37,7 +41,8 @@ QRect twips(int x, int y, int width, int height)
 
 // The window's free area: a right-button press on it, and not on a control, opens
 // the popup menu. It paints the window's colour itself: its palette's window colour
-// is white, which every option button and label on it fills its background with.
+// is white, which every option button and label on it fills its background with and
+// writes its text to read on.
 class FreeArea : public QWidget {
 public:
     FreeArea(std::function<void(const QPoint&)> rightPressed, QWidget* parent)
@@ -46,6 +51,7 @@ public:
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
+        ui::setTextColoursFor(*this, Qt::white);
     }
 
     void setBackground(const QColor& colour)
@@ -78,10 +84,12 @@ private:
 };
 
 // The boxes are filled by the program alone: no keys, no paste, no drop, no menu.
-// A result or an amount wider than the box shows whole, in a smaller font.
+// A result or an amount wider than the box shows whole, over the box's lines.
 QLineEdit* textBox(const char* name, const char* tooltip, const char* accessibleName, QWidget* parent)
 {
     auto* box = new ui::FittedTextBox(parent);
+    ui::readBoxWhole(*box);
+    box->setLineCount(kBoxLines);
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -121,10 +129,7 @@ void ConversionWindow::buildMenus()
     for (std::size_t u = 0; u < design.units.size(); ++u) {
         QAction* item = unitMenu->addAction(text(design.units[u].caption));
         item->setObjectName(text(design.units[u].menuItem));
-        connect(item, &QAction::triggered, this, [this, u] {
-            model_.chooseUnit(u, MenuOrigin::MenuBar);
-            render();
-        });
+        connect(item, &QAction::triggered, this, [this, u] { unitChosen(u, MenuOrigin::MenuBar); });
     }
     QAction* exit = menuBar()->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
@@ -139,10 +144,7 @@ void ConversionWindow::buildMenus()
         const auto unit = static_cast<std::size_t>(u);
         QAction* item = popupUnits->addAction(text(design.units[unit].caption));
         item->setObjectName(text(design.units[unit].popupItem));
-        connect(item, &QAction::triggered, this, [this, unit] {
-            model_.chooseUnit(unit, MenuOrigin::Popup);
-            render();
-        });
+        connect(item, &QAction::triggered, this, [this, unit] { unitChosen(unit, MenuOrigin::Popup); });
     }
     QAction* popupExit = popup_->addAction(text(design.popupExitCaption));
     popupExit->setObjectName(QStringLiteral("PopUpExit"));
@@ -174,30 +176,32 @@ void ConversionWindow::buildClient()
     txtOutput_ = textBox("txtOutput", "converted equivelant appears here", "Result", client_);
     txtOutput_->setGeometry(twips(design.resultX, layout::boxY, layout::boxWidth, layout::boxHeight));
 
-    options_ = new QButtonGroup(this);
-    options_->setExclusive(true);
     const int buttonsWidth = design.width - design.buttonsX - 60;
     optReset_ = option(QStringLiteral("optReset"), QStringLiteral("Reset"),
                        QStringLiteral("resets the coversion swatch values to zero"), client_);
     optReset_->setGeometry(twips(design.buttonsX, layout::resetY, buttonsWidth, kOptionHeight));
     optReset_->setAccessibleName(QStringLiteral("Reset"));
-    options_->addButton(optReset_, kResetId);
     optSendCalc_ = option(QStringLiteral("optSendCalc"), QStringLiteral("Send to Calculator"),
                           QStringLiteral("sends the result to Tallimo"), client_);
     optSendCalc_->setGeometry(twips(design.buttonsX, layout::sendY, buttonsWidth, kOptionHeight));
     optSendCalc_->setAccessibleName(QStringLiteral("Send to calculator"));
-    options_->addButton(optSendCalc_, kSendId);
     // A wider font than the one the layout was drawn for widens the window, not clips.
     const int sendWidth = std::max(optSendCalc_->width(), optSendCalc_->sizeHint().width());
     optSendCalc_->resize(sendWidth, optSendCalc_->height());
     clientWidth_ = std::max(ui::twipsToPixels(design.width), optSendCalc_->geometry().right() + 4);
+    // One of many with the target buttons too, which renderSelection() keeps so; but
+    // in no group with them, where the arrow keys would choose Reset or Send.
+    for (const auto& [button, id] : {std::pair{optReset_, kResetId}, std::pair{optSendCalc_, kSendId}}) {
+        ui::readAsOption(*button);
+        connect(button, &QAbstractButton::toggled, this, [this, id = id](bool checked) {
+            if (checked) optionSelected(id);
+            else if (!rendering_) render();  // chosen again: it stays selected
+        });
+    }
     buildTargets();
-    connect(options_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked) optionSelected(id);
-    });
 
-    // 1 2 3 / 4 5 6 / 7 8 9 / . 0
-    for (int i = 0; i <= 10; ++i) {
+    // 1 2 3 / 4 5 6 / 7 8 9 / . 0, made in the order Tab follows.
+    for (const int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}) {
         const int column = i == 10 ? 0 : i == 0 ? 1 : (i - 1) % 3;
         const int row = i == 10 || i == 0 ? 3 : (i - 1) / 3;
         auto* key = new QPushButton(i == 10 ? QStringLiteral(".") : QString::number(i), client_);
@@ -209,6 +213,7 @@ void ConversionWindow::buildClient()
             model_.pressKeypad(i);
             render();
         });
+        if (i == 1) keypadOne_ = key;
     }
 }
 
@@ -216,12 +221,18 @@ void ConversionWindow::buildTargets()
 {
     const WindowDesign& design = model_.design();
     const int width = design.resultX - layout::targetX - 60;
+    options_ = new QButtonGroup(this);
+    options_->setExclusive(true);
+    connect(options_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) optionSelected(id);
+    });
     for (std::size_t u = 0; u < design.units.size(); ++u) {
         const SourceUnit& unit = design.units[u];
         for (const TargetButton& target : unit.targets) {
             const QString name = QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index);
             auto* button = option(name, text(target.caption), text(target.tooltip), client_);
             button->setAccessibleName(QStringLiteral("Convert to %1").arg(text(target.caption)));
+            button->setAutoExclusive(true);  // read as a radio button; its group keeps it one of many
             const int y = layout::firstRowY + (target.row - 1) * layout::rowStep;
             button->setGeometry(twips(layout::targetX, y, width, kOptionHeight));
             options_->addButton(button, kFirstTargetId + static_cast<int>(targets_.size()));

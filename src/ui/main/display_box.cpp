@@ -1,5 +1,7 @@
 #include "ui/main/display_box.h"
 
+#include "ui/accessibility/reading.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -31,6 +33,7 @@ protected:
 
 DisplayBox::DisplayBox(QWidget* parent) : FittedTextBox(parent)
 {
+    readBoxWhole(*this);
     setReadOnly(true);
     giveMenuShortcutsPrecedence(*this);
 }

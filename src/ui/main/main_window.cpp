@@ -1,14 +1,16 @@
 #include "ui/main/main_window.h"
 
+#include "ui/accessibility/reading.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
+#include "ui/appearance/readable_text.h"
 #include "ui/main/background_picture.h"
 #include "ui/main/client_area.h"
 #include "ui/main/display_box.h"
 #include "ui/main/main_window_controls.h"
 #include "ui/twips.h"
+#include "ui/widgets/keyboard_keys.h"
 #include "ui/widgets/one_size_window.h"
-#include "ui/widgets/return_presses_focused_button.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,6 +21,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace tallimo::ui {
 
@@ -43,12 +47,15 @@ const QColor kRed{255, 0, 0};
 const QColor kDateBoxColour{255, 192, 128};
 const QColor kPanelGrey{192, 192, 192};
 
+// A box whose background the design gives: its text in the design's colour, or
+// where the design leaves that open, in one that reads on the background.
 void setBoxColours(QWidget& box, const QColor& background, const QColor& text)
 {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, background);
     if (text.isValid()) palette.setColor(QPalette::Text, text);
     box.setPalette(palette);
+    if (!text.isValid()) setTextColoursFor(box, background, {QPalette::Text});
 }
 
 QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTextEdit& tape)
@@ -63,11 +70,13 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
         if (text.isEmpty()) {
             auto* panel = new QFrame(parent);
             panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+            readAsGroup(*panel);
             frame = panel;
         } else {
             frame = new QGroupBox(text, parent);
         }
         paintBackground(*frame, kPanelGrey);
+        setTextColoursFor(*frame, kPanelGrey, {QPalette::WindowText, QPalette::Text});
         return frame;
     }
     case ControlKind::Picture: {
@@ -77,17 +86,27 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
     }
     case ControlKind::Button: return new QPushButton(text, parent);
     case ControlKind::DisplayBox: return new DisplayBox(parent);
-    case ControlKind::TextBox: return new QLineEdit(parent);
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(parent);
+        readBoxWhole(*box);
+        return box;
+    }
     case ControlKind::OptionButton: {
         auto* option = new QRadioButton(text, parent);
         // The calculator decides which option is set, not the group.
         option->setAutoExclusive(false);
+        readAsOption(*option);
+        // The memory panel's option buttons stand on the panel's grey.
+        setTextColoursFor(*option, kPanelGrey);
         return option;
     }
     case ControlKind::CheckBox: return new QCheckBox(text, parent);
     case ControlKind::Spool:
         tape.setParent(parent);
         giveMenuShortcutsPrecedence(tape);
+        // Tab moves on to the next control rather than trap the keyboard on the page;
+        // a tab character opened or pasted onto it stays.
+        tape.setTabChangesFocus(true);
         return &tape;
     }
     return nullptr;
@@ -110,6 +129,20 @@ bool isPanelControl(Control control)
            control == C::cmdDeleteMemory;
 }
 
+bool isAngleKey(Control control)
+{
+    return std::ranges::any_of(kAngleModes, [control](AngleMode mode) { return controlOf(mode) == control; });
+}
+
+// The angle mode in force, in the words of its key's accessible name. Its key is
+// disabled, and Tab passes over a disabled key: the keys' group says the mode.
+QString angleUnit(const std::string& mode)
+{
+    if (mode == "Radian") return QStringLiteral("radians");
+    if (mode == "Gradient") return QStringLiteral("gradients");
+    return QStringLiteral("degrees");
+}
+
 // The memory panel lies in the lower band, which the window does not show at start,
 // and the popup waits for a right click: the first frame needs neither.
 bool isBuiltLate(Control control) { return isPanelControl(control); }
@@ -130,6 +163,9 @@ bool panelShown(const MainControls& flags)
 MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory companions)
     : calculator_(calculator), tape_(tape), makeCompanion_(std::move(companions))
 {
+    // Before any control is built, so that none is drawn in the desktop's own text
+    // colours first.
+    keepDesktopTextReadable();
     setObjectName(QStringLiteral("frmTallimo"));
     setWindowTitle(QStringLiteral("Tallimo"));
 
@@ -140,6 +176,8 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     setCentralWidget(client_);
     buildMenuBar(*menuBar(), actions_);
     buildControls(false);
+    keys_ = new KeyboardKeys(*this, [this] { return popupMenu(); });
+    keys_->adopt();
 
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("Timer1"));
@@ -156,7 +194,6 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    returnPressesFocusedButton(*this);
     keepOneSize(*this);
     render();
 }
@@ -171,20 +208,48 @@ void MainWindow::buildControls(bool late)
 {
     for (const ControlDesign& design : mainWindowDesign()) {
         if (isBuiltLate(design.control) != late) continue;
-        QWidget* w = makeWidget(design.kind, design.caption, client_, tape_);
+        QWidget* parent = isAngleKey(design.control) ? angleKeys() : client_;
+        QWidget* w = makeWidget(design.kind, design.caption, parent, tape_);
         w->setObjectName(nameOf(design.control));
-        w->setGeometry(design.place.toPixels());
+        w->setGeometry(design.place.toPixels().translated(-parent->mapTo(client_, QPoint(0, 0))));
         if (*design.tooltip != '\0') w->setToolTip(QString::fromUtf8(design.tooltip));
         w->setAccessibleName(QString::fromUtf8(design.accessibleName));
         widgets_[index(design.control)] = w;
     }
     if (late) return;
+    // A right click between the angle keys still reaches the background's popup.
+    angleKeys_->setMask(angleKeys_->childrenRegion());
     background_ = static_cast<BackgroundPicture*>(widgets_[index(C::pctBackGround)]);
     for (C clockBox : {C::txtDate, C::txtTime}) {
         setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
         // Read with the eyes, not worked with the keys: Tab passes them by.
         widget(clockBox)->setFocusPolicy(Qt::ClickFocus);
     }
+}
+
+QWidget* MainWindow::angleKeys()
+{
+    if (angleKeys_ != nullptr) return angleKeys_;
+    // Made with the first angle key, so that the keys keep their place in the Tab
+    // order and above the background.
+    QRect place;
+    for (const ControlDesign& design : mainWindowDesign()) {
+        if (isAngleKey(design.control)) place |= design.place.toPixels();
+    }
+    angleKeys_ = new QWidget(client_);
+    readAsGroup(*angleKeys_);
+    angleKeys_->setObjectName(QStringLiteral("angleKeys"));
+    angleKeys_->setGeometry(place);
+    return angleKeys_;
+}
+
+void MainWindow::renderAngleUnit()
+{
+    const QString unit = angleUnit(calculator_.fields().strAngleMode);
+    if (angleKeys_->accessibleDescription().endsWith(unit)) return;
+    angleKeys_->setAccessibleDescription(QStringLiteral("Angles in ") + unit);
+    // A screen reader says a group's name, not its description, as the focus enters.
+    angleKeys_->setAccessibleName(QStringLiteral("Angle unit, ") + unit);
 }
 
 void MainWindow::completeBuild()
@@ -201,6 +266,7 @@ void MainWindow::buildLate()
     popup_ = buildPopupMenu(*this, actions_);
     background_->setPopupMenu(popup_);
     connectClicks();
+    keys_->adopt();
 }
 
 QWidget* MainWindow::widget(Control control)
@@ -251,7 +317,7 @@ void MainWindow::render()
 {
     const MainControls& flags = calculator_.controls();
     if (!lateBuilt_ && panelShown(flags)) buildLate();
-    const bool focusInPanel = panelHasFocus();
+    QWidget* const focused = focusWidget();
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
         const bool visible = flags.visible(control);
@@ -271,19 +337,12 @@ void MainWindow::render()
         if (auto* box = static_cast<QLineEdit*>(widgets_[index(memoryCell(k))]))
             setTextIfChanged(*box, calculator_.output(k));
     }
+    renderAngleUnit();
     if (shownHeight_ != flags.height()) applyHeight(flags.height());
     renderPanelBacking();
-    if (focusInPanel && !panelHasFocus()) focusKey();
-}
-
-bool MainWindow::panelHasFocus() const
-{
-    const QWidget* focused = focusWidget();
-    if (focused == nullptr || focused->isHidden()) return false;
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        if (widgets_[i] == focused) return isPanelControl(static_cast<Control>(i));
-    }
-    return false;
+    // A key that disabled itself, or a panel that closed, took the focus with it: Qt
+    // would pass it on to whatever follows in the Tab order.
+    if (focused != nullptr && !(focused->isEnabled() && focused->isVisibleTo(this))) focusKey();
 }
 
 void MainWindow::renderPanelBacking()
@@ -357,10 +416,12 @@ void MainWindow::applyStartColours()
     setBackground(kBlack);
     setBoxColours(*widget(C::txtInput), kGreen, {});
     setBoxColours(*widget(C::txtOutput_0), kGreen, kDarkRed);
-    QWidget* output = widget(C::txtOutput_0);
-    QFont font = output->font();
-    font.setPointSize(kOutputFontPoints);
-    output->setFont(font);
+    // The number being built reads as large as the result.
+    for (C box : {C::txtInput, C::txtOutput_0}) {
+        QFont font = widget(box)->font();
+        font.setPointSize(kOutputFontPoints);
+        widget(box)->setFont(font);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -22,6 +22,7 @@ namespace tallimo::ui {
 
 class BackgroundPicture;
 class ClientArea;
+class KeyboardKeys;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -75,6 +76,9 @@ private:
 
     // The controls built at start, or those built late.
     void buildControls(bool late);
+    // The angle keys' group, which says the mode in force to a screen reader.
+    QWidget* angleKeys();
+    void renderAngleUnit();
     void buildLate();
     // Forwards the clicks of every control not yet connected.
     void connectClicks();
@@ -83,7 +87,6 @@ private:
     void applyStartColours();
     void applyHeight(WindowHeight height);
     void renderPanelBacking();
-    bool panelHasFocus() const;
     // Gives the keyboard focus to the digit 1, or to the first key in Tab order
     // that can take it.
     void focusKey();
@@ -92,8 +95,10 @@ private:
     QTextEdit& tape_;
     CompanionFactory makeCompanion_;
     ClientArea* client_ = nullptr;
+    KeyboardKeys* keys_ = nullptr;
     BackgroundPicture* background_ = nullptr;
     QWidget* panelBacking_ = nullptr;  // none until the memory panel first shows
+    QWidget* angleKeys_ = nullptr;
     QMenu* popup_ = nullptr;
     QTimer* clock_ = nullptr;
     std::array<QWidget*, kControlCount> widgets_{};

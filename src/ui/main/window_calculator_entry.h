@@ -28,6 +28,7 @@ public:
         calculator_.appendToSpool(text);
         window_.render();
     }
+    void resultShown(std::string_view text) override { calculator_.resultShown(text); }
     void enableConversionEntries(ConversionKind kind) override
     {
         calculator_.enableConversionEntries(kind);

@@ -1,11 +1,12 @@
 #include "ui/running_total/running_total_window_view.h"
 
+#include "ui/accessibility/reading.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/twips.h"
 #include "ui/widgets/fitted_text_box.h"
+#include "ui/widgets/keyboard_keys.h"
 #include "ui/widgets/one_size_window.h"
-#include "ui/widgets/return_presses_focused_button.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -30,7 +31,6 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
 {
     setObjectName("frmRunningTotal");
     setWindowTitle("TallimoRunningTotal");
-    ui::returnPressesFocusedButton(*this);
     ui::keepOneSize(*this);
     model_.onChange([this] { render(); });
     render();
@@ -46,6 +46,7 @@ void RunningTotalWindowView::build()
     if (background_.isValid()) setBackgroundColour(background_);
 
     txtRunningTotal_ = new ui::FittedTextBox(client);
+    ui::readBoxWhole(*txtRunningTotal_);
     txtRunningTotal_->setObjectName("txtRunningTotal");
     txtRunningTotal_->setAccessibleName("Running total");
     txtRunningTotal_->setGeometry(twipsRect(240, 360, 3735, 375));
@@ -61,6 +62,7 @@ void RunningTotalWindowView::build()
     const int width = std::max(designed.width(), optSendCalc_->sizeHint().width());
     optSendCalc_->setGeometry(designed.x() + designed.width() - width, designed.y(), width, designed.height());
     optSendCalc_->setAutoExclusive(false);
+    ui::readAsOption(*optSendCalc_);
     ui::paintWhite(*optSendCalc_);
     connect(optSendCalc_, &QRadioButton::clicked, this, [this] {
         optSendCalc_->setChecked(false);  // used as a push button: it never stays selected
@@ -76,6 +78,9 @@ void RunningTotalWindowView::build()
     QAction* popupExit = mnuPopUp_->addAction("Exit");
     popupExit->setObjectName("PopupExit");
     connect(popupExit, &QAction::triggered, this, [this] { model_.exitTotalWindow(); });
+
+    auto* keys = new ui::KeyboardKeys(*this, [this] { return mnuPopUp_; });
+    keys->adopt();
 
     adjustSize();
     setFixedSize(size());

@@ -1,10 +1,13 @@
 #include "ui/conversion/conversion_window.h"
 
 #include "conversion/fake_calculator.h"
+#include "support/key_press.h"
 #include "support/scripted_prompter.h"
 #include "support/whole_text.h"
 #include "ui/twips.h"
+#include "ui/widgets/keyboard_keys.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -188,8 +192,13 @@ private slots:
     void exitOnTheVolumeWindowOnlyHidesIt();
     void aClosedWindowOpensAfresh();
     void theSchemeShowsAroundWhiteOptionsAndLabels();
-    void theBoxesShowTheirNumbersWhole();
-    void returnPressesTheFocusedKey();
+    void theBoxesDrawEveryCharacterOfEveryResult();
+    void returnEnterAndSpaceChangeNothingForAMouseUser_data();
+    void returnEnterAndSpaceChangeNothingForAMouseUser();
+    void tabReachesAKeyThatReturnEnterAndSpacePress_data();
+    void tabReachesAKeyThatReturnEnterAndSpacePress();
+    void theFocusGoesToTheKeypadWhenItShows();
+    void theTargetsAreRadioButtonsInOneTabStop();
 };
 
 void ConversionWindowTest::everyNameHasItsWidgetClass()
@@ -418,50 +427,166 @@ void ConversionWindowTest::theSchemeShowsAroundWhiteOptionsAndLabels()
     QCOMPARE(w.shownAt(reset, QPoint(reset->width() - 3, reset->height() / 2)), QColor(Qt::white));
 }
 
-// Results that a box narrower than themselves showed without their first digits.
-void ConversionWindowTest::theBoxesShowTheirNumbersWhole()
+// Every result of every table, for an amount of 15 significant digits large enough
+// to give each result a three-digit exponent, the widest a result gets: each of its
+// characters is drawn. So is an amount that three lines hold; a longer one is elided
+// with the whole of it in its tooltip.
+void ConversionWindowTest::theBoxesDrawEveryCharacterOfEveryResult()
 {
-    const std::tuple<ConversionKind, const char*, const char*, const char*, const char*> conversions[] = {
-        {ConversionKind::Distance, "mnuKm", "5", "optKM_5", "5.288624035E-13"},
-        {ConversionKind::Distance, "mnuAU", "5", "optAU_4", "74798935345500"},
-        {ConversionKind::Volume, "mnuCubicM", "9999999", "optCubicM_6", "999999900000"},
-    };
-    for (const auto& [kind, unit, amount, target, result] : conversions) {
-        OpenWindow w(kind);
-        w.trigger(unit);
-        w.press(amount);
-        w.click(target);
-        QCOMPARE(w.output(), QString(result));
-        QCOMPARE(testing::wholeTextProblem(*w.find<QLineEdit>("txtOutput")), QString());
-    }
+    const QString fitting = "0.000000987654321098765";
+    const QString widest = "987654321098765" + QString(186, u'0');
     for (ConversionKind kind : kAllKinds) {
         OpenWindow w(kind);
-        w.trigger(text(designOf(kind).units[0].menuItem));
-        for (const char* name : {"txtInput", "txtOutput"}) {
-            for (const char* number : testing::kWidestNumbers) {
-                auto* box = w.find<QLineEdit>(name);
-                box->setText(number);
-                QVERIFY2(testing::wholeTextProblem(*box).isEmpty(), qPrintable(testing::wholeTextProblem(*box)));
+        const WindowDesign& design = designOf(kind);
+        w.trigger(text(design.units[0].menuItem));
+        auto* amount = w.find<ui::FittedTextBox>("txtInput");
+        auto* result = w.find<ui::FittedTextBox>("txtOutput");
+        w.press(fitting);
+        QVERIFY(!amount->elided());
+        QCOMPARE(testing::wholeTextProblem(*amount), QString());
+        w.prompter.script({Answer::Yes});
+        w.click("optReset");
+        w.press(widest);
+        QVERIFY(amount->elided());
+        QCOMPARE(testing::wholeTextProblem(*amount), QString());
+
+        for (const SourceUnit& unit : design.units) {
+            w.trigger(text(unit.menuItem));
+            for (const TargetButton& target : unit.targets) {
+                w.click(QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index));
+                const QString shown = result->text();
+                QVERIFY2(QRegularExpression(R"(^\d\.\d+E\+\d{3}$)").match(shown).hasMatch(), qPrintable(shown));
+                QVERIFY2(!result->elided(), qPrintable(shown));
+                const QString problem = testing::wholeTextProblem(*result);
+                QVERIFY2(problem.isEmpty(), qPrintable(shown + ": " + problem));
             }
         }
     }
 }
 
-void ConversionWindowTest::returnPressesTheFocusedKey()
+void ConversionWindowTest::returnEnterAndSpaceChangeNothingForAMouseUser_data()
 {
+    QTest::addColumn<bool>("clicked");
+    QTest::addColumn<int>("key");
+    for (const auto& [key, name] : testing::kPressingKeys) {
+        QTest::addRow("%s once a unit is chosen", name) << false << int(key);
+        QTest::addRow("%s after 1.5 and a target clicked", name) << true << int(key);
+    }
+}
+
+void ConversionWindowTest::returnEnterAndSpaceChangeNothingForAMouseUser()
+{
+    QFETCH(bool, clicked);
+    QFETCH(int, key);
     OpenWindow w(ConversionKind::Distance);
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     w.trigger("mnuKm");
-    const std::pair<const char*, Qt::Key> presses[] = {
-        {"Keypad_1", Qt::Key_Return}, {"Keypad_10", Qt::Key_Return}, {"Keypad_5", Qt::Key_Enter}};
-    for (const auto& [name, key] : presses) {
-        w.find(name)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.find(name), key);
+    if (clicked) {
+        w.press("1.5");
+        w.click("optKM_0");
     }
-    QCOMPARE(w.input(), QStringLiteral("1.5"));
-    w.find("optKM_0")->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.find("optKM_0"), Qt::Key_Return);
-    QCOMPARE(w.output(), QStringLiteral("1500"));
+    const QString before = w.input() + "|" + w.output();
+    QCOMPARE(QApplication::focusWidget(), w.find("Keypad_1"));
+    testing::pressKey(Qt::Key(key));
+    QCOMPARE(w.input() + "|" + w.output(), before);
+}
+
+void ConversionWindowTest::tabReachesAKeyThatReturnEnterAndSpacePress_data()
+{
+    QTest::addColumn<int>("key");
+    for (const auto& [key, name] : testing::kPressingKeys) QTest::addRow("%s", name) << int(key);
+}
+
+// From the keypad's 1 to its 2, then back past the 1 to the top target.
+void ConversionWindowTest::tabReachesAKeyThatReturnEnterAndSpacePress()
+{
+    QFETCH(int, key);
+    OpenWindow w(ConversionKind::Distance);
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.trigger("mnuLightyear");
+    testing::pressKey(Qt::Key_Tab);
+    testing::pressKey(Qt::Key(key));
+    QCOMPARE(w.input(), QStringLiteral("2"));
+    testing::pressKey(Qt::Key_Backtab);
+    testing::pressKey(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.find("optLYear_0"));
+    testing::pressKey(Qt::Key(key));
+    QCOMPARE(w.output(), QStringLiteral("126395.5818598"));
+}
+
+void ConversionWindowTest::theFocusGoesToTheKeypadWhenItShows()
+{
+    OpenWindow w(ConversionKind::Volume);
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.trigger("mnuLitre");  // as a mouse user: the focus is in the keypad, not drawn
+    QCOMPARE(QApplication::focusWidget(), w.find("Keypad_1"));
+    QVERIFY(!ui::KeyboardKeys::focusShows(*w.find("Keypad_1")));
+
+    w.find("Keypad_5")->setFocus();
+    w.trigger("PopUpCubicM");
+    QCOMPARE(QApplication::focusWidget(), w.find("Keypad_1"));
+
+    // Shown again after Exit hid it, the window still shows its keypad.
+    w.press("2");
+    w.click("optCubicM_0");
+    w.find("Keypad_5")->setFocus();
+    w.prompter.script({Answer::Yes});
+    w.trigger("mnuExit");
+    QVERIFY(!w.window.isVisible());
+    w.window.open();
+    QCOMPARE(w.window.focusWidget(), w.find("Keypad_1"));  // the window's own, taken when active
+
+    // Chosen with the keys, the unit leaves the focus drawn, where Return presses it.
+    OpenWindow keys(ConversionKind::Distance);
+    QVERIFY(QTest::qWaitForWindowActive(&keys.window));
+    testing::pressKey(Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    testing::pressKey(Qt::Key_Return);
+    QCOMPARE(keys.find<QLabel>("lblInput")->text(), QStringLiteral("Amount of AU"));
+    QCOMPARE(QApplication::focusWidget(), keys.find("Keypad_1"));
+    QVERIFY(ui::KeyboardKeys::focusShows(*keys.find("Keypad_1")));
+    testing::pressKey(Qt::Key_Return);
+    QCOMPARE(keys.input(), QStringLiteral("1"));
+}
+
+// A unit's targets are one Tab stop, the checked one or else the first, and the arrow
+// keys move within them, choosing as they go once one is chosen.
+void ConversionWindowTest::theTargetsAreRadioButtonsInOneTabStop()
+{
+    OpenWindow w(ConversionKind::Distance);
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    w.trigger("mnuM");
+    w.press("5");
+    for (const char* name : {"optM_0", "optM_6"}) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(w.find(name));
+        QCOMPARE(read->role(), QAccessible::RadioButton);
+    }
+    // From the top: AU, cm, Fathom.
+    w.find("Keypad_1")->setFocus();
+    testing::pressKey(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.find("optM_4"));
+    testing::pressKey(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), w.find("optM_1"));
+    QCOMPARE(w.output(), QString());
+    testing::pressKey(Qt::Key_Space);
+    QCOMPARE(w.output(), QStringLiteral("500"));
+    testing::pressKey(Qt::Key_Down);
+    QCOMPARE(w.output(), QStringLiteral("2.73403325"));
+
+    testing::pressKey(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.find("Keypad_1"));
+    testing::pressKey(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.find("optM_3"));
+    testing::pressKey(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.find("optSendCalc"));
+    testing::pressKey(Qt::Key_Up);  // Reset and Send are in no group with the targets
+    QVERIFY(w.find<QRadioButton>("optM_3")->isChecked());
+    QCOMPARE(w.calculator.inputBox, std::string());
+
+    // Another unit's buttons have their own stop, while the last result stays chosen.
+    w.trigger("mnuParsec");
+    testing::pressKey(Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w.find("optParsec_1"));
 }
 
 }  // namespace tallimo

@@ -2,10 +2,8 @@
 // are shown.
 
 #include "spool/documents.h"
-#include "support/scripted_prompter.h"
-#include "ui/dialogs/module_printer.h"
 #include "ui/dialogs/qt_file_dialogs.h"
-#include "ui/printing/qt_printer.h"
+#include "ui/dialogs/qt_printer.h"
 #include "ui/dialogs/qt_style_dialogs.h"
 
 #include <QApplication>
@@ -101,7 +99,7 @@ private slots:
                                                                    {true, "tape2", "tape2"}};
         for (const auto& [allFiles, typed, saved] : saves) {
             QTemporaryDir folder;
-            whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            whenShown<QFileDialog>([&folder, allFiles = allFiles, typed = typed](QFileDialog& dialog) {
                 dialog.setDirectory(folder.path());
                 if (allFiles) chooseType(*dialog.findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Up);
                 auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
@@ -115,10 +113,12 @@ private slots:
         }
     }
 
-    void aCancelledColourDialogChoosesNothing()
+    void aCancelledColourOrPrintDialogChoosesNothing()
     {
         whenShown<QColorDialog>([](QColorDialog& shown) { shown.reject(); });
         QCOMPARE(QtColourDialog().chooseColour(kBlack), std::nullopt);
+        whenShown<QPrintDialog>([](QPrintDialog& shown) { shown.reject(); });
+        QCOMPARE(QtPrinter().chooseCopies(), std::nullopt);
     }
 
     void eachCopyIsPrintedOnPagesOfItsOwn()
@@ -133,36 +133,6 @@ private slots:
         QFile pdf(folder.filePath("tape.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page\\b")), 3);
-    }
-
-    void thePrinterComesFromThePrintingModuleOnFirstUse()
-    {
-        testing::ScriptedPrompter prompter;
-        ModulePrinter printer(prompter, nullptr, {"/no/such/folder/module.so", TALLIMO_PRINTING_MODULE_PATH});
-        whenShown<QPrintDialog>([](QPrintDialog& shown) { shown.reject(); });
-        QCOMPARE(printer.chooseCopies(), std::nullopt);
-        QVERIFY(prompter.asked.empty());
-        printer.endJob();
-    }
-
-    void aMissingPrintingModuleIsToldAndPrintsNothing()
-    {
-        QTemporaryDir folder;
-        QFile notAModule(folder.filePath("module.so"));
-        QVERIFY(notAModule.open(QIODevice::WriteOnly) && notAModule.write("not a module") > 0);
-        notAModule.close();
-        for (const QString& place : {folder.filePath("missing.so"), notAModule.fileName()}) {
-            testing::ScriptedPrompter prompter;
-            ModulePrinter printer(prompter, nullptr, {place});
-            QCOMPARE(printer.chooseCopies(), std::nullopt);
-            QCOMPARE(prompter.asked.size(), std::size_t{1});
-            const std::string& text = prompter.asked.front().text;
-            QVERIFY2(text.starts_with("Tallimo could not load its printing module") &&
-                         text.find(place.toStdString()) != std::string::npos,
-                     text.c_str());
-            QVERIFY(!printer.printCopy("1"));
-            printer.endJob();
-        }
     }
 };
 

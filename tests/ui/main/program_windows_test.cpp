@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -195,6 +196,61 @@ private slots:
         mixer->close();
         QVERIFY(!mixer->isVisible());
         QVERIFY(item("mnuColour")->isEnabled() && item("PopUpColour")->isEnabled());
+    }
+
+    // A window's questions and notices belong to it and show over its middle, not
+    // over the calculator's.
+    void aWindowsMessageBoxesShowOverIt()
+    {
+        const auto overWindow = [](QWidget* asking, const char* text) {
+            return [asking, text](QMessageBox& box) {
+                QCOMPARE(box.text(), QString::fromLatin1(text));
+                QCOMPARE(box.parentWidget(), asking);
+                QVERIFY((box.frameGeometry().center() - asking->frameGeometry().center()).manhattanLength() <= 4);
+                QVERIFY(answer(box, QMessageBox::Yes) || answer(box, QMessageBox::Ok));
+            };
+        };
+        // Both in the bottom corners of the screen, away from the calculator.
+        const QRect screen = window().screen()->availableGeometry();
+        ConversionWindow& distance = conversion(ConversionKind::Distance);
+        QVERIFY(trigger({"mnuDistance"}));
+        distance.findChild<QAction*>("mnuParsec")->trigger();
+        const QSize size = distance.frameGeometry().size();
+        distance.move(screen.bottomRight() - QPoint(size.width(), size.height()));
+        // Some 1E+300 parsecs in metres are beyond the numbers a result can be.
+        QTest::mouseClick(distance.findChild<QPushButton*>("Keypad_9"), Qt::LeftButton);
+        for (int i = 0; i < 300; ++i) QTest::mouseClick(distance.findChild<QPushButton*>("Keypad_0"), Qt::LeftButton);
+        auto* metres = distance.findChild<QRadioButton*>("optParsec_3");
+        expectBox(overWindow(&distance, "Overflow exception"));
+        QTest::mouseClick(metres, Qt::LeftButton, {}, QPoint(8, metres->height() / 2));
+        distance.findChild<QAction*>("mnuM")->trigger();
+        auto* kilometres = distance.findChild<QRadioButton*>("optM_0");
+        QTest::mouseClick(kilometres, Qt::LeftButton, {}, QPoint(8, kilometres->height() / 2));
+        expectBox(overWindow(&distance, "If you close the program all current values will be lost"));
+        QVERIFY(distance.close());
+
+        QVERIFY(trigger({"mnuColour"}));
+        ui::ColourMixerWindow* mixer = program().companions().colourMixer();
+        mixer->move(screen.bottomLeft() - QPoint(0, mixer->frameGeometry().height()));
+        expectBox(overWindow(mixer, "If you close the program all current values will be lost"));
+        QVERIFY(mixer->close());
+
+        // The total's questions are the calculator's; its refusal to send over the 5
+        // still in the input is the running-total window's.
+        const auto overCalculator = [this](QMessageBox& box) {
+            QCOMPARE(box.parentWidget(), &window());
+            QVERIFY(answer(box, QMessageBox::Ok));
+        };
+        expectBox(overCalculator);
+        expectBox(overCalculator);
+        QVERIFY(click({"cmdShift", "cmdDigit_5", "cmdMemory_4", "cmdMemory_6"}));
+        QWidget* total = window().companion(ui::Companion::RunningTotal);
+        // Low on the right, with room for its wider box.
+        total->move(screen.bottomRight() - QPoint(250, 100) - total->rect().center());
+        expectBox(overWindow(total, "The calculator is currently holding an uncleared value.  Clear this then "
+                                    "resend value!"));
+        QTest::mouseClick(total->findChild<QRadioButton*>("optSendCalc"), Qt::LeftButton);
+        QVERIFY(!boxesStillExpected());
     }
 
     void aboutOpensItsBoxModally()

@@ -199,7 +199,7 @@ private slots:
             InMemorySpool spool;
             Calculator otherCalculator(prompter, spool);
             otherCalculator.start();
-            Memory other(otherCalculator, disk, folder().toStdString());
+            Memory other(otherCalculator, disk, folder().toStdString(), prompter);
             other.restore();
 
             QVERIFY(click({"cmdDigit_4", "cmdDigit_2", "cmdMemory_0"}));

@@ -136,6 +136,7 @@ private slots:
         QCOMPARE(find("txtInput")->palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(find("txtOutput_0")->palette().color(QPalette::Base), QColor(0, 255, 0));
         QCOMPARE(find("txtOutput_0")->palette().color(QPalette::Text), QColor(128, 0, 0));
+        for (const char* box : {"txtInput", "txtOutput_0"}) QCOMPARE(find(box)->font().pointSize(), 12);
         const std::pair<ui::Companion, QString> windows[] = {
             {ui::Companion::Colour, "frmColour TallimoPalette"}, {ui::Companion::Weight, "frmWeight TallimoWeight"},
             {ui::Companion::Volume, "frmVolume TallimoVolume"}, {ui::Companion::Distance, "frmDistance TallimoDistance"},

@@ -1,14 +1,16 @@
-// The running-total window: its names, that it takes no typing, and that Send and
-// Exit reach the running total and the window follows.
+// The running-total window: its names, that it takes no typing, that Send and Exit
+// reach the running total and the window follows, and the keyboard's Send.
 
 #include "calculator/calculator.h"
 #include "memory/running_total_window.h"
 #include "spool/in_memory_spool.h"
+#include "support/key_press.h"
 #include "support/scripted_prompter.h"
 #include "support/whole_text.h"
 #include "ui/running_total/running_total_window_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -73,6 +75,30 @@ private slots:
             QCOMPARE(rig.text()->text(), QString());
             QCOMPARE(rig.spool.text(), way == "optSendCalc" ? std::string("5#\n") : std::string());
         }
+    }
+
+    // Send is pressed by the keyboard only once Tab has drawn its focus.
+    void returnEnterAndSpaceSendOnlyOnceTabReachesSend_data()
+    {
+        QTest::addColumn<bool>("tabbed");
+        QTest::addColumn<int>("key");
+        for (const auto& [key, name] : testing::kPressingKeys) {
+            QTest::addRow("%s at start", name) << false << int(key);
+            QTest::addRow("%s after Tab", name) << true << int(key);
+        }
+    }
+
+    void returnEnterAndSpaceSendOnlyOnceTabReachesSend()
+    {
+        QFETCH(bool, tabbed);
+        QFETCH(int, key);
+        Rig rig;
+        QVERIFY(QTest::qWaitForWindowActive(&rig.view));
+        QCOMPARE(QApplication::focusWidget(), rig.text());
+        if (tabbed) testing::pressKey(Qt::Key_Tab);
+        testing::pressKey(Qt::Key(key));
+        QCOMPARE(rig.spool.text(), tabbed ? std::string("5#\n") : std::string());
+        QCOMPARE(rig.view.isVisible(), !tabbed);
     }
 };
 

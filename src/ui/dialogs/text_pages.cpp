@@ -1,4 +1,4 @@
-#include "ui/printing/text_pages.h"
+#include "ui/dialogs/text_pages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "ui/printing/qt_printer.h"
+#include "ui/dialogs/qt_printer.h"
 
-#include "ui/printing/text_pages.h"
+#include "ui/dialogs/text_pages.h"
 
 #include <QPrintDialog>
 
