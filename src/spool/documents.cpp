@@ -21,23 +21,12 @@ std::string tooLarge(const std::string& fileName) { return MsgPageTooLarge(fileN
 constexpr auto kPageItems = join(kSaveAndPrintItems, kCloseItems, kPageEditItems);
 // The popup's New on a hidden page: the page's items without Save and Print.
 constexpr auto kFreshPageItems = join(kStyleItems, kCloseItems, kPageEditItems);
-// Everything an open page allows, Style included: enabled by Open, disabled by Close.
-constexpr auto kAllPageItems = join(kStyleItems, kSaveAndPrintItems, kCloseItems, kPageEditItems);
 
 }  // namespace
 
 FileDialogSettings documentDialogSettings()
 {
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
-}
-
-void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
-{
-    controls.enableMenuPair(C::mnuResults, C::PopUpResults, true);
-    spool.setText(text);
-    controls.show(C::txtSpool);
-    controls.setHeight(WindowHeight::Tall);
-    controls.enable(kAllPageItems);
 }
 
 Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)

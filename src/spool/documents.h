@@ -20,10 +20,6 @@ class RecoveryCopy;
 // The filter of the open and save dialogs, with the tmo entry shown first.
 FileDialogSettings documentDialogSettings();
 
-// Shows `text` on the page as Open does: the page in view on the tall window, with
-// the Results items and every page item enabled.
-void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text);
-
 class Documents {
 public:
     struct Ports {

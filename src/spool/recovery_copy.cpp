@@ -2,7 +2,7 @@
 
 #include "common/messages.h"
 #include "spool/document_file.h"
-#include "spool/documents.h"
+#include "spool/page_items.h"
 
 #include <algorithm>
 #include <charconv>
