@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     tallimo::app::setApplicationIdentity();
 
     tallimo::app::Program program;
-    const tallimo::SaveWhenTheDisplayIsLost lastWords(
+    const tallimo::ui::SaveWhenTheDisplayIsLost lastWords(
         [&program](bool onWindowThread) { program.saveWithoutQuestions(onWindowThread); });
     program.start();
     program.window().show();

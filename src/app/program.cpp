@@ -61,7 +61,7 @@ Program::Program(std::function<void()> end)
     wireWindowMenu(window_, windowMenu_);
 
     window_.setClosingRoutine([this] { return closeProgram(); });
-    QObject::connect(&termination_, &TerminationSignal::received, &window_, [this] { terminate(); });
+    QObject::connect(&termination_, &ui::TerminationSignal::received, &window_, [this] { terminate(); });
     // The desktop session is ending: the files are written now, while the session
     // manager waits; whether the program ends is the session's affair.
     if (auto* desktop = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

@@ -88,7 +88,7 @@ private:
     ui::QtPrompter totalPrompter_;  // over the running-total window, once it is made
     ui::TextEditSpool spool_;
     ui::QtClipboard clipboard_;
-    QtTextFiles files_;
+    ui::QtTextFiles files_;
     ui::SystemClock clock_;
     Calculator calculator_;
     EditMenu editMenu_;
@@ -110,12 +110,12 @@ private:
     ui::QtColourDialog colourDialog_;
     Documents documents_;
     ui::QtOneShotTimer recoveryTimer_;
-    QtRecoveryFolder recoveryFolder_;
+    ui::QtRecoveryFolder recoveryFolder_;
     RecoveryCopy recovery_;
     TapeFormatting formatting_;
     // The terminal the program was started from closing (SIGHUP) and Ctrl+C there
     // (SIGINT) end it as a request to stop (SIGTERM) does.
-    TerminationSignal termination_{{SIGTERM, SIGHUP, SIGINT}};
+    ui::TerminationSignal termination_{{SIGTERM, SIGHUP, SIGINT}};
 };
 
 }  // namespace tallimo::app

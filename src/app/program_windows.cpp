@@ -28,7 +28,7 @@ std::unique_ptr<QWidget> ProgramWindows::make(ui::Companion kind)
 std::unique_ptr<QWidget> ProgramWindows::makeConversion(ConversionKind kind)
 {
     ui::QtPrompter& prompter = conversionPrompters_[index(kind)];
-    auto window = std::make_unique<ConversionWindow>(kind, parts_.entry, prompter);
+    auto window = std::make_unique<ui::ConversionWindow>(kind, parts_.entry, prompter);
     conversions_[index(kind)] = window.get();
     prompter.attach(window.get(), {});
     return window;
@@ -38,7 +38,7 @@ std::unique_ptr<QWidget> ProgramWindows::makeRunningTotal()
 {
     // The total it sends goes into the calculator and onto the tape; the tape's change
     // makes the main window show both.
-    auto view = std::make_unique<RunningTotalWindowView>(parts_.runningTotal);
+    auto view = std::make_unique<ui::RunningTotalWindowView>(parts_.runningTotal);
     total_ = view.get();
     parts_.runningTotalPrompter.attach(total_, {});
     return view;
@@ -48,16 +48,16 @@ void ProgramWindows::setBackground(Colour colour)
 {
     background_ = colour;
     const QColor shown = ui::toQColor(colour);
-    for (ConversionWindow* window : conversions_) {
-        if (window != nullptr) window->setBackColour(shown);
+    for (ui::ConversionWindow* window : conversions_) {
+        if (window != nullptr) window->setBackground(shown);
     }
     if (mixer_ != nullptr) mixer_->setBackground(colour);
-    if (total_ != nullptr) total_->setBackgroundColour(shown);
+    if (total_ != nullptr) total_->setBackground(shown);
 }
 
 void ProgramWindows::hideAll()
 {
-    for (ConversionWindow* window : conversions_) {
+    for (ui::ConversionWindow* window : conversions_) {
         if (window != nullptr) window->hide();
     }
     if (mixer_ != nullptr) mixer_->hide();
@@ -66,7 +66,7 @@ void ProgramWindows::hideAll()
 
 void ProgramWindows::showConversion(ConversionKind kind)
 {
-    if (ConversionWindow* window = conversion(kind)) window->open();
+    if (ui::ConversionWindow* window = conversion(kind)) window->open();
 }
 
 void ProgramWindows::showColourMixer()

@@ -16,13 +16,11 @@
 #include <functional>
 #include <memory>
 
-namespace tallimo {
+namespace tallimo::ui {
+class ColourMixerWindow;
 class ConversionWindow;
 class RunningTotalWindowView;
-namespace ui {
-class ColourMixerWindow;
-}
-}  // namespace tallimo
+}  // namespace tallimo::ui
 
 namespace tallimo::app {
 
@@ -47,9 +45,9 @@ public:
     // Out of sight at once, without their closing questions: the program is ending.
     void hideAll();
 
-    ConversionWindow* conversion(ConversionKind kind) const { return conversions_[index(kind)]; }
+    ui::ConversionWindow* conversion(ConversionKind kind) const { return conversions_[index(kind)]; }
     ui::ColourMixerWindow* colourMixer() const { return mixer_; }
-    RunningTotalWindowView* runningTotal() const { return total_; }
+    ui::RunningTotalWindowView* runningTotal() const { return total_; }
 
     // ChildWindows
     void showConversion(ConversionKind kind) override;
@@ -65,9 +63,9 @@ private:
     Parts parts_;
     Colour background_ = kBlack;
     // Owned by the main window, which loads and ends them.
-    std::array<ConversionWindow*, 3> conversions_{};
+    std::array<ui::ConversionWindow*, 3> conversions_{};
     ui::ColourMixerWindow* mixer_ = nullptr;
-    RunningTotalWindowView* total_ = nullptr;
+    ui::RunningTotalWindowView* total_ = nullptr;
     // A window's questions and notices show over that window.
     std::array<ui::QtPrompter, 3> conversionPrompters_;
     ui::QtPrompter mixerPrompter_;

@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     if (argc != 3) return 2;
     const std::string mode = argv[1];
     const std::string where = argv[2];
-    tallimo::QtTextFiles files;
+    tallimo::ui::QtTextFiles files;
     SilentPrompter prompter;
     tallimo::InMemorySpool spool;
     tallimo::Calculator calculator(prompter, spool);

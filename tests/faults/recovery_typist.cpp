@@ -27,6 +27,8 @@
 namespace {
 
 using namespace tallimo;
+using ui::QtRecoveryFolder;
+using ui::QtTextFiles;
 
 class CountingPrompter : public Prompter {
 public:

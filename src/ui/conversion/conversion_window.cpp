@@ -15,13 +15,13 @@
 #include <QRadioButton>
 #include <QShowEvent>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 namespace {
 
 void present(QLineEdit* box, const std::string& text, ControlFlags flags)
 {
-    ui::setTextIfChanged(*box, text);
+    setTextIfChanged(*box, text);
     box->setVisible(flags.visible);
     box->setEnabled(flags.enabled);
 }
@@ -47,7 +47,7 @@ ConversionWindow::ConversionWindow(ConversionKind kind, CalculatorEntry& calcula
     const WindowDesign& design = model_.design();
     setObjectName(QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
     setWindowTitle(QString::fromUtf8(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
-    ui::keepOneSize(*this);
+    keepOneSize(*this);
 }
 
 ConversionWindow::~ConversionWindow() = default;
@@ -56,7 +56,7 @@ void ConversionWindow::build()
 {
     buildMenus();
     buildClient();
-    auto* keys = new ui::KeyboardKeys(*this, [this] { return popup_; });
+    auto* keys = new KeyboardKeys(*this, [this] { return popup_; });
     keys->adopt();
     render();
 }
@@ -71,9 +71,9 @@ void ConversionWindow::open()
     activateWindow();
 }
 
-void ConversionWindow::setBackColour(const QColor& colour)
+void ConversionWindow::setBackground(const QColor& colour)
 {
-    backColour_ = colour;
+    background_ = colour;
     paintBackgrounds();
 }
 
@@ -156,7 +156,7 @@ void ConversionWindow::render()
 
     // Collapsed, only the title and the menu bar show.
     client_->setVisible(model_.expanded());
-    const int fullHeight = ui::twipsToPixels(design.expandedHeight - design.collapsedHeight);
+    const int fullHeight = twipsToPixels(design.expandedHeight - design.collapsedHeight);
     const int clientHeight = model_.expanded() ? fullHeight : 0;
     setFixedSize(clientWidth_, menuBar()->sizeHint().height() + clientHeight);
 
@@ -212,4 +212,4 @@ void ConversionWindow::renderSelection()
         target.button->setFocusPolicy(target.button == tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

@@ -20,9 +20,9 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
-namespace tallimo {
+namespace tallimo::ui {
 
-class ConversionWindow : public ui::BuiltOnFirstShow<QMainWindow> {
+class ConversionWindow : public BuiltOnFirstShow<QMainWindow> {
     Q_OBJECT
 
 public:
@@ -37,8 +37,8 @@ public:
     // and as it was after being hidden.
     void open();
     // The colour scheme's background; option buttons and labels stay white.
-    void setBackColour(const QColor& colour);
-    QColor backColour() const { return backColour_; }
+    void setBackground(const QColor& colour);
+    QColor background() const { return background_; }
 
 signals:
     // The window has closed (not merely hidden); it loads afresh when opened again.
@@ -89,7 +89,7 @@ private:
 
     RenderingPrompter prompter_;
     ConversionWindowModel model_;
-    QColor backColour_ = Qt::black;
+    QColor background_ = Qt::black;
     bool rendering_ = false;
     int clientWidth_ = 0;
 
@@ -107,4 +107,4 @@ private:
     QMenu* popup_ = nullptr;
 };
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

@@ -23,7 +23,7 @@
 #include <algorithm>
 #include <functional>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 namespace {
 
@@ -36,7 +36,7 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 QRect twips(int x, int y, int width, int height)
 {
-    return {ui::twipsToPixels(x), ui::twipsToPixels(y), ui::twipsToPixels(width), ui::twipsToPixels(height)};
+    return {twipsToPixels(x), twipsToPixels(y), twipsToPixels(width), twipsToPixels(height)};
 }
 
 // The window's free area: a right-button press on it, and not on a control, opens
@@ -51,7 +51,7 @@ public:
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
-        ui::setTextColoursFor(*this, Qt::white);
+        setTextColoursFor(*this, Qt::white);
     }
 
     void setBackground(const QColor& colour)
@@ -87,8 +87,8 @@ private:
 // A result or an amount wider than the box shows whole, over the box's lines.
 QLineEdit* textBox(const char* name, const char* tooltip, const char* accessibleName, QWidget* parent)
 {
-    auto* box = new ui::FittedTextBox(parent);
-    ui::readBoxWhole(*box);
+    auto* box = new FittedTextBox(parent);
+    readBoxWhole(*box);
     box->setLineCount(kBoxLines);
     box->setObjectName(name);
     box->setReadOnly(true);
@@ -115,7 +115,7 @@ QRadioButton* option(const QString& name, const QString& caption, const QString&
     button->setObjectName(name);
     button->setToolTip(tooltip);
     button->setAutoExclusive(false);
-    ui::paintWhite(*button);
+    paintWhite(*button);
     return button;
 }
 
@@ -155,7 +155,7 @@ void ConversionWindow::buildClient()
 {
     const WindowDesign& design = model_.design();
     auto* client = new FreeArea([this](const QPoint& at) { showPopup(at); }, this);
-    client->setBackground(backColour_);
+    client->setBackground(background_);
     client_ = client;
     setCentralWidget(client_);
     // The layout in twips was drawn for an 8-point font.
@@ -188,11 +188,11 @@ void ConversionWindow::buildClient()
     // A wider font than the one the layout was drawn for widens the window, not clips.
     const int sendWidth = std::max(optSendCalc_->width(), optSendCalc_->sizeHint().width());
     optSendCalc_->resize(sendWidth, optSendCalc_->height());
-    clientWidth_ = std::max(ui::twipsToPixels(design.width), optSendCalc_->geometry().right() + 4);
+    clientWidth_ = std::max(twipsToPixels(design.width), optSendCalc_->geometry().right() + 4);
     // One of many with the target buttons too, which renderSelection() keeps so; but
     // in no group with them, where the arrow keys would choose Reset or Send.
     for (const auto& [button, id] : {std::pair{optReset_, kResetId}, std::pair{optSendCalc_, kSendId}}) {
-        ui::readAsOption(*button);
+        readAsOption(*button);
         connect(button, &QAbstractButton::toggled, this, [this, id = id](bool checked) {
             if (checked) optionSelected(id);
             else if (!rendering_) render();  // chosen again: it stays selected
@@ -243,7 +243,7 @@ void ConversionWindow::buildTargets()
 
 void ConversionWindow::paintBackgrounds()
 {
-    if (client_ != nullptr) static_cast<FreeArea*>(client_)->setBackground(backColour_);
+    if (client_ != nullptr) static_cast<FreeArea*>(client_)->setBackground(background_);
 }
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

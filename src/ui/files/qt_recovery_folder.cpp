@@ -9,7 +9,7 @@
 #include <QLocale>
 #include <QSysInfo>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 namespace {
 
@@ -89,4 +89,4 @@ CopyLock QtRecoveryFolder::lock(const std::string& path)
 
 void QtRecoveryFolder::unlock(const std::string& path) { locks_.erase(path); }
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

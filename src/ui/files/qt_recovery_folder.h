@@ -13,7 +13,7 @@
 #include <map>
 #include <memory>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 class QtRecoveryFolder : public RecoveryFolder {
 public:
@@ -31,4 +31,4 @@ private:
     std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

@@ -18,7 +18,7 @@
 #include <unistd.h>
 #endif
 
-namespace tallimo {
+namespace tallimo::ui {
 
 namespace {
 
@@ -223,4 +223,4 @@ bool QtTextFiles::exists(const std::string& path)
 #endif
 }
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

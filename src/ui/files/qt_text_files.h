@@ -6,7 +6,7 @@
 
 #include "common/text_files.h"
 
-namespace tallimo {
+namespace tallimo::ui {
 
 class QtTextFiles : public TextFiles {
 public:
@@ -15,4 +15,4 @@ public:
     bool exists(const std::string& path) override;
 };
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

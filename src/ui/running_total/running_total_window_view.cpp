@@ -18,11 +18,11 @@
 
 #include <algorithm>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 namespace {
 
-QRect twipsRect(int left, int top, int width, int height) { return ui::TwipsRect{left, top, width, height}.toPixels(); }
+QRect twipsRect(int left, int top, int width, int height) { return TwipsRect{left, top, width, height}.toPixels(); }
 
 }  // namespace
 
@@ -31,7 +31,7 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
 {
     setObjectName("frmRunningTotal");
     setWindowTitle("TallimoRunningTotal");
-    ui::keepOneSize(*this);
+    keepOneSize(*this);
     model_.onChange([this] { render(); });
     render();
 }
@@ -40,13 +40,13 @@ void RunningTotalWindowView::build()
 {
     auto* client = new QWidget(this);
     client->setObjectName("clientArea");
-    client->setFixedSize(ui::twipsToPixels(4290), ui::twipsToPixels(1590));
+    client->setFixedSize(twipsToPixels(4290), twipsToPixels(1590));
     client->setAutoFillBackground(true);
     setCentralWidget(client);
-    if (background_.isValid()) setBackgroundColour(background_);
+    if (background_.isValid()) setBackground(background_);
 
-    txtRunningTotal_ = new ui::FittedTextBox(client);
-    ui::readBoxWhole(*txtRunningTotal_);
+    txtRunningTotal_ = new FittedTextBox(client);
+    readBoxWhole(*txtRunningTotal_);
     txtRunningTotal_->setObjectName("txtRunningTotal");
     txtRunningTotal_->setAccessibleName("Running total");
     txtRunningTotal_->setGeometry(twipsRect(240, 360, 3735, 375));
@@ -62,8 +62,8 @@ void RunningTotalWindowView::build()
     const int width = std::max(designed.width(), optSendCalc_->sizeHint().width());
     optSendCalc_->setGeometry(designed.x() + designed.width() - width, designed.y(), width, designed.height());
     optSendCalc_->setAutoExclusive(false);
-    ui::readAsOption(*optSendCalc_);
-    ui::paintWhite(*optSendCalc_);
+    readAsOption(*optSendCalc_);
+    paintWhite(*optSendCalc_);
     connect(optSendCalc_, &QRadioButton::clicked, this, [this] {
         optSendCalc_->setChecked(false);  // used as a push button: it never stays selected
         model_.sendTotal();
@@ -79,7 +79,7 @@ void RunningTotalWindowView::build()
     popupExit->setObjectName("PopupExit");
     connect(popupExit, &QAction::triggered, this, [this] { model_.exitTotalWindow(); });
 
-    auto* keys = new ui::KeyboardKeys(*this, [this] { return mnuPopUp_; });
+    auto* keys = new KeyboardKeys(*this, [this] { return mnuPopUp_; });
     keys->adopt();
 
     adjustSize();
@@ -87,10 +87,10 @@ void RunningTotalWindowView::build()
     showTotal();
 }
 
-void RunningTotalWindowView::setBackgroundColour(const QColor& colour)
+void RunningTotalWindowView::setBackground(const QColor& colour)
 {
     background_ = colour;
-    if (centralWidget() != nullptr) ui::paintBackground(*centralWidget(), colour);
+    if (centralWidget() != nullptr) paintBackground(*centralWidget(), colour);
 }
 
 void RunningTotalWindowView::render()
@@ -102,7 +102,7 @@ void RunningTotalWindowView::render()
 void RunningTotalWindowView::showTotal()
 {
     if (txtRunningTotal_ == nullptr) return;
-    ui::setTextIfChanged(*txtRunningTotal_, model_.text());
+    setTextIfChanged(*txtRunningTotal_, model_.text());
 }
 
 void RunningTotalWindowView::mousePressEvent(QMouseEvent* event)
@@ -124,4 +124,4 @@ void RunningTotalWindowView::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

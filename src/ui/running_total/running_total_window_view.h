@@ -12,15 +12,15 @@ class QLineEdit;
 class QMenu;
 class QRadioButton;
 
-namespace tallimo {
+namespace tallimo::ui {
 
-class RunningTotalWindowView : public ui::BuiltOnFirstShow<QMainWindow> {
+class RunningTotalWindowView : public BuiltOnFirstShow<QMainWindow> {
     Q_OBJECT
 public:
     explicit RunningTotalWindowView(RunningTotalWindow& model, QWidget* parent = nullptr);
 
     // The colour schemes give this window the main window's background.
-    void setBackgroundColour(const QColor& colour);
+    void setBackground(const QColor& colour);
 
     void render();
 
@@ -39,4 +39,4 @@ private:
     QMenu* mnuPopUp_ = nullptr;
 };
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

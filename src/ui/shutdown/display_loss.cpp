@@ -7,7 +7,7 @@
 #include <mutex>
 #include <cstring>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 namespace {
 
@@ -53,4 +53,4 @@ SaveWhenTheDisplayIsLost::~SaveWhenTheDisplayIsLost()
     saveOnLoss = nullptr;
 }
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

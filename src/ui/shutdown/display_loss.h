@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 // While it lives, `save(onWindowThread)` runs when the display is lost. One at a time.
 class SaveWhenTheDisplayIsLost {
@@ -23,4 +23,4 @@ public:
 // connection broke.
 bool saysTheDisplayIsLost(const char* message);
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
-namespace tallimo {
+namespace tallimo::ui {
 
 namespace {
 
@@ -77,16 +77,16 @@ void TerminationSignal::drain()
     while (::read(readEnd_, &byte, 1) == 1) emit received(byte);
 }
 
-}  // namespace tallimo
+}  // namespace tallimo::ui
 
 #else
 
-namespace tallimo {
+namespace tallimo::ui {
 
 TerminationSignal::TerminationSignal(std::initializer_list<int>, QObject* parent) : QObject(parent) {}
 
 TerminationSignal::~TerminationSignal() = default;
 
-}  // namespace tallimo
+}  // namespace tallimo::ui
 
 #endif

@@ -14,7 +14,7 @@
 
 class QSocketNotifier;
 
-namespace tallimo {
+namespace tallimo::ui {
 
 class TerminationSignal : public QObject {
     Q_OBJECT
@@ -38,4 +38,4 @@ private:
 #endif
 };
 
-}  // namespace tallimo
+}  // namespace tallimo::ui

@@ -28,6 +28,7 @@ namespace tallimo {
 
 using testing::FakeCalculator;
 using testing::ScriptedPrompter;
+using ui::ConversionWindow;
 
 namespace {
 
@@ -133,7 +134,7 @@ const std::pair<const char*, std::vector<const char*>> kTargetButtons[] = {
 struct OpenWindow {
     explicit OpenWindow(ConversionKind kind, const QColor& scheme = Qt::black) : window(kind, calculator, prompter)
     {
-        window.setBackColour(scheme);
+        window.setBackground(scheme);
         window.open();
         exposed = QTest::qWaitForWindowExposed(&window);
     }
@@ -391,7 +392,7 @@ void ConversionWindowTest::exitOnTheVolumeWindowOnlyHidesIt()
 void ConversionWindowTest::aClosedWindowOpensAfresh()
 {
     OpenWindow w(ConversionKind::Weight);
-    w.window.setBackColour(Qt::red);
+    w.window.setBackground(Qt::red);
     w.trigger("mnuTonne");
     w.press("3");
     QVERIFY(w.window.close());
@@ -421,7 +422,7 @@ void ConversionWindowTest::theSchemeShowsAroundWhiteOptionsAndLabels()
         QCOMPARE(w.shownAt(control, QPoint(control->width() - 3, control->height() / 2)), QColor(Qt::white));
     }
 
-    w.window.setBackColour(Qt::blue);
+    w.window.setBackground(Qt::blue);
     QCOMPARE(w.shownAt(freeArea, free), QColor(Qt::blue));
     const QWidget* reset = w.find("optReset");
     QCOMPARE(w.shownAt(reset, QPoint(reset->width() - 3, reset->height() / 2)), QColor(Qt::white));

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 using namespace tallimo;
+using namespace tallimo::ui;
 
 class QtRecoveryFolderTest : public QObject {
     Q_OBJECT

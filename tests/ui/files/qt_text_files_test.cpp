@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 using namespace tallimo;
+using namespace tallimo::ui;
 
 namespace {
 

@@ -212,7 +212,7 @@ class ContrastTest : public WindowTest {
                                          std::pair{"mnuVolume", ConversionKind::Volume},
                                          std::pair{"mnuWeight", ConversionKind::Weight}}) {
             if (!trigger({item})) return {};
-            ConversionWindow& conversion = *program().companions().conversion(kind);
+            ui::ConversionWindow& conversion = *program().companions().conversion(kind);
             const SourceUnit& unit = designOf(kind).units[0];
             conversion.findChild<QAction*>(ui::toQString(unit.menuItem))->trigger();
             for (const char* key : {"Keypad_1", "Keypad_2"})

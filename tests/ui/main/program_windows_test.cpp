@@ -38,7 +38,7 @@ class ProgramWindowsTest : public WindowTest {
     Q_OBJECT
 
     QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
-    ConversionWindow& conversion(ConversionKind kind) { return *program().companions().conversion(kind); }
+    ui::ConversionWindow& conversion(ConversionKind kind) { return *program().companions().conversion(kind); }
 
 private slots:
     void aNewPageShowsTheTapeAndTheKeysWriteOnIt()
@@ -90,10 +90,10 @@ private slots:
         QVERIFY(trigger({"PopUpScheme2"}));
         QCOMPARE(window().background(), kRed);
         QCOMPARE(find("pctBackGround")->palette().color(QPalette::Window), kRed);
-        QCOMPARE(conversion(ConversionKind::Distance).backColour(), kRed);
+        QCOMPARE(conversion(ConversionKind::Distance).background(), kRed);
         QCOMPARE(ui::backgroundOf(*program().companions().colourMixer()), ui::fromQColor(kRed));
         // Never shown yet: the colour waits for the controls, built at the first showing.
-        RunningTotalWindowView* total = program().companions().runningTotal();
+        ui::RunningTotalWindowView* total = program().companions().runningTotal();
         total->ensureBuilt();
         QCOMPARE(total->centralWidget()->palette().color(QPalette::Window), kRed);
         QVERIFY(item("mnuScheme2")->isChecked() && item("PopUpScheme2")->isChecked());
@@ -101,7 +101,7 @@ private slots:
 
         QVERIFY(trigger({"mnuWeight"}));
         QVERIFY(conversion(ConversionKind::Weight).isVisible());
-        QCOMPARE(conversion(ConversionKind::Weight).backColour(), kRed);
+        QCOMPARE(conversion(ConversionKind::Weight).background(), kRed);
     }
 
     void aConversionWindowHoldsItsEntriesUntilItCloses()
@@ -112,7 +112,7 @@ private slots:
             {ConversionKind::Weight, "mnuWeight", "PopUpWeight", "mnuDistance"}};
         for (const auto& [kind, entry, popupEntry, other] : windows) {
             QVERIFY(trigger({entry}));
-            ConversionWindow& opened = conversion(kind);
+            ui::ConversionWindow& opened = conversion(kind);
             QVERIFY(QTest::qWaitForWindowExposed(&opened));
             QVERIFY2(!item(entry)->isEnabled() && !item(popupEntry)->isEnabled(), entry);
             QVERIFY2(item(other)->isEnabled(), other);
@@ -166,7 +166,7 @@ private slots:
     void aConversionWindowSendsItsResultIntoTheInputBox()
     {
         QVERIFY(trigger({"PopUpDistance"}));
-        ConversionWindow& distance = conversion(ConversionKind::Distance);
+        ui::ConversionWindow& distance = conversion(ConversionKind::Distance);
         distance.findChild<QAction*>("mnuKm")->trigger();
         for (const char* key : {"Keypad_1", "Keypad_10", "Keypad_5"})
             QTest::mouseClick(distance.findChild<QPushButton*>(key), Qt::LeftButton);
@@ -212,7 +212,7 @@ private slots:
         };
         // Both in the bottom corners of the screen, away from the calculator.
         const QRect screen = window().screen()->availableGeometry();
-        ConversionWindow& distance = conversion(ConversionKind::Distance);
+        ui::ConversionWindow& distance = conversion(ConversionKind::Distance);
         QVERIFY(trigger({"mnuDistance"}));
         distance.findChild<QAction*>("mnuParsec")->trigger();
         const QSize size = distance.frameGeometry().size();

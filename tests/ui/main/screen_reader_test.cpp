@@ -30,7 +30,7 @@ class ScreenReaderTest : public WindowTest {
         std::vector<std::string> results;
     };
 
-    ConversionWindow& distance() { return *program().companions().conversion(ConversionKind::Distance); }
+    ui::ConversionWindow& distance() { return *program().companions().conversion(ConversionKind::Distance); }
 
 private slots:
     void everyBoxOfEveryWindowAnswersEveryOffsetAndBoundary()

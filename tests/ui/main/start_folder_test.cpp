@@ -194,7 +194,7 @@ private slots:
         for (const bool thisClosesFirst : {true, false}) {
             for (int k = 1; k <= 7; ++k) QFile::remove(at(QString("memory%1.tmo").arg(k)));
             QVERIFY(restart());
-            QtTextFiles disk;
+            ui::QtTextFiles disk;
             ScriptedPrompter prompter;
             InMemorySpool spool;
             Calculator otherCalculator(prompter, spool);

@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace tallimo;
+using namespace tallimo::ui;
 
 namespace {
 

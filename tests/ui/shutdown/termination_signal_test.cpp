@@ -7,7 +7,7 @@
 
 #include <csignal>
 
-using tallimo::TerminationSignal;
+using tallimo::ui::TerminationSignal;
 
 class TerminationSignalTest : public QObject {
     Q_OBJECT
