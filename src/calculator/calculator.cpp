@@ -133,7 +133,7 @@ void Calculator::inputChanged()
 void Calculator::outputChanged()
 {
     bool anyOccupied = false;
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = 1; k <= kMemoryCellCount; ++k) {
         const bool occupied = isNumeric(outputs_[static_cast<std::size_t>(k)]);
         controls_.enable(sendButton(k - 1), occupied);
         controls_.enable(deleteBox(k - 1), occupied);

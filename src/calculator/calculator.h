@@ -108,7 +108,7 @@ private:
     MainControls controls_;
     MainFields fields_;
     std::string input_;
-    std::array<std::string, 8> outputs_;
+    std::array<std::string, kMemoryCellCount + 1> outputs_;  // the result, then the cells
 };
 
 }  // namespace tallimo

@@ -86,4 +86,17 @@ inline constexpr auto kFunctionKeys = join(controlsOf(kScientificKeys), controls
 inline constexpr std::array<Control, 3> kSignPointPercentKeys{Control::cmdIntrinsic_0, Control::cmdIntrinsic_1,
                                                               Control::cmdIntrinsic_2};
 
+// A key's enum counts off its group's controls in index order: a key added to the
+// enum, or a control added to the table, without the other stops the build here.
+static_assert(wholeGroupInOrder(kDigitKeys));
+static_assert(wholeGroupInOrder(kOperatorKeys));
+static_assert(wholeGroupInOrder(controlsOf(kEqualsKeys)));
+static_assert(wholeGroupInOrder(kExponentKeys));
+static_assert(wholeGroupInOrder(kSquareAndCubeKeys));
+static_assert(wholeGroupInOrder(controlsOf(kScientificKeys)));
+static_assert(wholeGroupInOrder(kMemoryButtons));
+static_assert(wholeGroupInOrder(controlsOf(kAngleModes)));
+static_assert(wholeGroupInOrder(controlsOf(kTrigFunctions)));
+static_assert(wholeGroupInOrder(kSignPointPercentKeys));
+
 }  // namespace tallimo

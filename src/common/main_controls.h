@@ -63,14 +63,47 @@ enum class Control : std::uint16_t {
 #undef TALLIMO_CONTROL_ENUM
 };
 
-inline constexpr std::size_t kControlCount = 0
-#define TALLIMO_CONTROL_COUNT(name, enabled, visible) +1
-    TALLIMO_MAIN_CONTROLS(TALLIMO_CONTROL_COUNT)
-#undef TALLIMO_CONTROL_COUNT
-    ;
+// The objectName of each control, e.g. "cmdDigit_7", in the table's order.
+inline constexpr std::string_view kControlNames[] = {
+#define TALLIMO_CONTROL_NAME(name, enabled, visible) #name,
+    TALLIMO_MAIN_CONTROLS(TALLIMO_CONTROL_NAME)
+#undef TALLIMO_CONTROL_NAME
+};
+inline constexpr std::size_t kControlCount = std::size(kControlNames);
 
-// The objectName of a control, e.g. "cmdDigit_7".
-std::string_view controlName(Control control);
+constexpr std::string_view controlName(Control control) { return kControlNames[static_cast<std::size_t>(control)]; }
+
+// ---- indexed groups: cmdDigit(0 to 9) is cmdDigit_0 to cmdDigit_9 ----
+
+// The group and index in a control's name: ("cmdDigit", 7) for cmdDigit_7, and
+// index -1 for a control of no group.
+struct GroupIndex {
+    std::string_view group;
+    int index;
+};
+constexpr GroupIndex groupIndexOf(Control control)
+{
+    const std::string_view name = controlName(control);
+    const std::size_t underscore = name.rfind('_');
+    if (underscore == std::string_view::npos || underscore + 1 == name.size()) return {name, -1};
+    int index = 0;
+    for (char digit : name.substr(underscore + 1)) {
+        if (digit < '0' || digit > '9') return {name, -1};
+        index = index * 10 + (digit - '0');
+    }
+    return {name.substr(0, underscore), index};
+}
+
+// How many controls the group has, e.g. 8 for "cmdMemory".
+constexpr int groupSize(std::string_view group)
+{
+    int size = 0;
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const GroupIndex at = groupIndexOf(static_cast<Control>(i));
+        if (at.index >= 0 && at.group == group) ++size;
+    }
+    return size;
+}
 
 // Member `index` of an indexed group whose members are declared in index order
 // from `first`. The keys' groups are mapped to their types in calculator/keys.h.
@@ -78,6 +111,38 @@ constexpr Control member(Control first, int index)
 {
     return static_cast<Control>(static_cast<int>(first) + index);
 }
+
+// True when `controls` are the whole of their group, in index order: what lets a
+// group be walked by member(), or a key's enum be counted off from its first key.
+template <std::size_t N>
+constexpr bool wholeGroupInOrder(const std::array<Control, N>& controls)
+{
+    const GroupIndex first = groupIndexOf(controls[0]);
+    int previous = first.index - 1;
+    for (Control c : controls) {
+        const GroupIndex at = groupIndexOf(c);
+        if (at.group != first.group || at.index <= previous) return false;
+        previous = at.index;
+    }
+    return first.index >= 0 && groupSize(first.group) == static_cast<int>(N);
+}
+
+// The `count` controls from `first` on, as member() walks them.
+template <int Count>
+constexpr std::array<Control, Count> membersFrom(Control first)
+{
+    std::array<Control, Count> members{};
+    for (int i = 0; i < Count; ++i) members[static_cast<std::size_t>(i)] = member(first, i);
+    return members;
+}
+
+// The memory cells txtOutput(1 to 7) below the result txtOutput(0), each with its
+// send button optMemory and its delete box chkDelete, counted from 0.
+inline constexpr int kMemoryCellCount = groupSize("optMemory");
+static_assert(wholeGroupInOrder(membersFrom<kMemoryCellCount + 1>(Control::txtOutput_0)));
+static_assert(wholeGroupInOrder(membersFrom<kMemoryCellCount>(Control::optMemory_0)));
+static_assert(wholeGroupInOrder(membersFrom<kMemoryCellCount>(Control::chkDelete_0)));
+
 inline Control memoryCell(int k) { return member(Control::txtOutput_0, k); }
 inline Control sendButton(int i) { return member(Control::optMemory_0, i); }
 inline Control deleteBox(int i) { return member(Control::chkDelete_0, i); }

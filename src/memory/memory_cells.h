@@ -7,7 +7,7 @@
 
 namespace tallimo {
 
-inline constexpr int kCellCount = 7;
+inline constexpr int kCellCount = kMemoryCellCount;
 
 class MemoryCells {
 public:

@@ -125,8 +125,8 @@ bool isPanelControl(Control control)
     const auto at = [control](Control first, int count) {
         return control >= first && static_cast<int>(control) < static_cast<int>(first) + count;
     };
-    return at(C::optMemory_0, 7) || at(C::txtOutput_1, 7) || at(C::chkDelete_0, 7) || control == C::cmdCancel ||
-           control == C::cmdDeleteMemory;
+    return at(C::optMemory_0, kMemoryCellCount) || at(C::txtOutput_1, kMemoryCellCount) ||
+           at(C::chkDelete_0, kMemoryCellCount) || control == C::cmdCancel || control == C::cmdDeleteMemory;
 }
 
 bool isAngleKey(Control control)
@@ -333,7 +333,7 @@ void MainWindow::render()
         }
     }
     setTextIfChanged(*static_cast<QLineEdit*>(widgets_[index(C::txtInput)]), calculator_.inputText());
-    for (int k = 0; k <= 7; ++k) {
+    for (int k = 0; k <= kMemoryCellCount; ++k) {
         if (auto* box = static_cast<QLineEdit*>(widgets_[index(memoryCell(k))]))
             setTextIfChanged(*box, calculator_.output(k));
     }
