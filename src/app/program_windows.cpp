@@ -10,26 +10,19 @@ namespace tallimo::app {
 
 std::unique_ptr<QWidget> ProgramWindows::make(ui::Companion kind)
 {
-    switch (kind) {
-    case ui::Companion::Colour: {
-        auto mixer = std::make_unique<ui::ColourMixerWindow>(mixerPrompter_, parts_.releaseColourItems);
-        mixer_ = mixer.get();
-        mixerPrompter_.attach(mixer_, {});
-        return mixer;
-    }
-    case ui::Companion::Weight: return makeConversion(ConversionKind::Weight);
-    case ui::Companion::Volume: return makeConversion(ConversionKind::Volume);
-    case ui::Companion::Distance: return makeConversion(ConversionKind::Distance);
-    case ui::Companion::RunningTotal: return makeRunningTotal();
-    }
-    return nullptr;
+    if (const std::optional<ConversionKind> conversion = ui::conversionOf(kind)) return makeConversion(*conversion);
+    if (kind == ui::Companion::RunningTotal) return makeRunningTotal();
+    auto mixer = std::make_unique<ui::ColourMixerWindow>(mixerPrompter_, parts_.releaseColourItems);
+    mixer_ = mixer.get();
+    mixerPrompter_.attach(mixer_, {});
+    return mixer;
 }
 
 std::unique_ptr<QWidget> ProgramWindows::makeConversion(ConversionKind kind)
 {
-    ui::QtPrompter& prompter = conversionPrompters_[index(kind)];
+    ui::QtPrompter& prompter = conversionPrompters_[indexOf(kind)];
     auto window = std::make_unique<ui::ConversionWindow>(kind, parts_.entry, prompter);
-    conversions_[index(kind)] = window.get();
+    conversions_[indexOf(kind)] = window.get();
     prompter.attach(window.get(), {});
     return window;
 }

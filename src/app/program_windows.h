@@ -45,7 +45,7 @@ public:
     // Out of sight at once, without their closing questions: the program is ending.
     void hideAll();
 
-    ui::ConversionWindow* conversion(ConversionKind kind) const { return conversions_[index(kind)]; }
+    ui::ConversionWindow* conversion(ConversionKind kind) const { return conversions_[indexOf(kind)]; }
     ui::ColourMixerWindow* colourMixer() const { return mixer_; }
     ui::RunningTotalWindowView* runningTotal() const { return total_; }
 
@@ -55,7 +55,6 @@ public:
     void showAbout() override;
 
 private:
-    static std::size_t index(ConversionKind kind) { return static_cast<std::size_t>(kind); }
     std::unique_ptr<QWidget> makeConversion(ConversionKind kind);
     std::unique_ptr<QWidget> makeRunningTotal();
 
@@ -63,11 +62,11 @@ private:
     Parts parts_;
     Colour background_ = kBlack;
     // Owned by the main window, which loads and ends them.
-    std::array<ui::ConversionWindow*, 3> conversions_{};
+    std::array<ui::ConversionWindow*, kConversionKindCount> conversions_{};
     ui::ColourMixerWindow* mixer_ = nullptr;
     ui::RunningTotalWindowView* total_ = nullptr;
     // A window's questions and notices show over that window.
-    std::array<ui::QtPrompter, 3> conversionPrompters_;
+    std::array<ui::QtPrompter, kConversionKindCount> conversionPrompters_;
     ui::QtPrompter mixerPrompter_;
 };
 

@@ -3,12 +3,12 @@
 // its input box and give back the menu entries that open it. The memory cells, the
 // running-total window and the conversion windows all go through this one entry.
 
+#include "common/conversion_kinds.h"
+
 #include <string>
 #include <string_view>
 
 namespace tallimo {
-
-enum class ConversionKind { Distance, Volume, Weight };
 
 class CalculatorEntry {
 public:

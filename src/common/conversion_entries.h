@@ -1,23 +1,26 @@
 #pragma once
-// The menu entries of the main window that open each conversion window.
+// The menu entries of the main window that open each conversion window, in the
+// order the CONVERSIONS menu and the popup's Conversions submenu list them.
 
-#include "common/calculator_entry.h"
+#include "common/conversion_kinds.h"
 #include "common/main_controls.h"
-
-#include <array>
 
 namespace tallimo {
 
-inline constexpr std::array kConversionKinds{ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight};
+struct ConversionEntry {
+    ConversionKind kind;
+    const char* caption;  // of both entries
+    char ctrlLetter;      // the menu-bar entry's shortcut, Ctrl and this capital
+    MenuPair entries;
+};
 
-constexpr MenuPair conversionEntries(ConversionKind kind)
-{
-    switch (kind) {
-    case ConversionKind::Distance: return {Control::mnuDistance, Control::PopUpDistance};
-    case ConversionKind::Volume: return {Control::mnuVolume, Control::PopUpVolume};
-    case ConversionKind::Weight: return {Control::mnuWeight, Control::PopUpWeight};
-    }
-    return {Control::mnuDistance, Control::PopUpDistance};
-}
+inline constexpr ConversionEntry kConversionEntries[] = {
+#define TALLIMO_CONVERSION_ENTRY(kind, letter, extra)                                                          \
+    {ConversionKind::kind, #kind, letter, {Control::mnu##kind, Control::PopUp##kind}},
+    TALLIMO_CONVERSION_WINDOWS(TALLIMO_CONVERSION_ENTRY, )
+#undef TALLIMO_CONVERSION_ENTRY
+};
+
+constexpr MenuPair conversionEntries(ConversionKind kind) { return kConversionEntries[indexOf(kind)].entries; }
 
 }  // namespace tallimo

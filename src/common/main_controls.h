@@ -3,6 +3,8 @@
 // visible and checked flags keyed by the control, plus the window's two heights.
 // The names are the windows' objectNames; the view finds each widget by its name.
 
+#include "common/conversion_kinds.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -12,6 +14,9 @@
 namespace tallimo {
 
 // X(name, enabled at start, visible at start): the designed state before start-up.
+// Each conversion window adds its menu-bar and popup entries from its own row.
+#define TALLIMO_CONVERSION_BAR_ENTRY(kind, letter, X) X(mnu##kind, 1, 1)
+#define TALLIMO_CONVERSION_POPUP_ENTRY(kind, letter, X) X(PopUp##kind, 1, 1)
 #define TALLIMO_MAIN_CONTROLS(X)                                                               \
     X(txtInput, 1, 1) X(txtOutput_0, 1, 1) X(txtOutput_1, 1, 0) X(txtOutput_2, 1, 0)           \
     X(txtOutput_3, 1, 0) X(txtOutput_4, 1, 0) X(txtOutput_5, 1, 0) X(txtOutput_6, 1, 0)        \
@@ -45,17 +50,18 @@ namespace tallimo {
     X(mnuNew, 1, 1) X(mnuOpen, 1, 1) X(mnuClose, 0, 1) X(mnuSave, 0, 1) X(mnuPrint, 0, 1)      \
     X(mnuCopy, 0, 1) X(mnuCut, 0, 1) X(mnuPaste, 0, 1) X(mnuWipe, 0, 1) X(mnuDestroy, 1, 1)    \
     X(mnuStyle, 0, 1) X(mnuColor, 0, 1) X(mnuBold, 0, 1) X(mnuItalic, 0, 1)                    \
-    X(mnuUnderline, 0, 1) X(mnuColour, 1, 1) X(mnuDistance, 1, 1) X(mnuVolume, 1, 1)           \
-    X(mnuWeight, 1, 1) X(mnuDate, 1, 1) X(mnuTime, 1, 1) X(mnuResults, 0, 1)                   \
+    X(mnuUnderline, 0, 1) X(mnuColour, 1, 1)                                                   \
+    TALLIMO_CONVERSION_WINDOWS(TALLIMO_CONVERSION_BAR_ENTRY, X)                                \
+    X(mnuDate, 1, 1) X(mnuTime, 1, 1) X(mnuResults, 0, 1)                                      \
     X(mnuScheme1, 1, 1) X(mnuScheme2, 1, 1) X(mnuScheme3, 1, 1) X(mnuScheme4, 1, 1)            \
     X(mnuABOUT, 1, 1)                                                                          \
     X(PopUpNew, 1, 1) X(PopUpOpen, 1, 1) X(PopUpClose, 0, 1) X(PopUpSave, 0, 1)                \
     X(PopUpprint, 0, 1) X(PopUpCut, 0, 1) X(PopUpCopy, 0, 1) X(PopUpPaste, 0, 1)               \
     X(PopUpWipe, 0, 1) X(PopUpDestroy, 1, 1) X(PopUpStyle, 0, 1) X(PopUpColor, 0, 1)           \
     X(PopUpBold, 0, 1) X(PopUpItalic, 0, 1) X(PopUpUnderline, 0, 1) X(PopUpColour, 1, 1)       \
-    X(PopUpDistance, 1, 1) X(PopUpVolume, 1, 1) X(PopUpWeight, 1, 1) X(PopUpDate, 1, 1)        \
-    X(PopUpTime, 1, 1) X(PopUpResults, 0, 1) X(PopUpScheme1, 1, 1) X(PopUpScheme2, 1, 1)       \
-    X(PopUpScheme3, 1, 1) X(PopUpScheme4, 1, 1)
+    TALLIMO_CONVERSION_WINDOWS(TALLIMO_CONVERSION_POPUP_ENTRY, X)                              \
+    X(PopUpDate, 1, 1) X(PopUpTime, 1, 1) X(PopUpResults, 0, 1) X(PopUpScheme1, 1, 1)          \
+    X(PopUpScheme2, 1, 1) X(PopUpScheme3, 1, 1) X(PopUpScheme4, 1, 1)
 
 enum class Control : std::uint16_t {
 #define TALLIMO_CONTROL_ENUM(name, enabled, visible) name,

@@ -58,8 +58,4 @@ struct SourceUnit {
     }
 };
 
-std::span<const SourceUnit> distanceUnits();
-std::span<const SourceUnit> volumeUnits();
-std::span<const SourceUnit> weightUnits();
-
 }  // namespace tallimo

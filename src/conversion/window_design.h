@@ -2,7 +2,7 @@
 // What tells the distance, volume and weight windows apart: names, captions, sizes,
 // positions, units and the few places where they behave differently.
 
-#include "common/calculator_entry.h"
+#include "common/conversion_kinds.h"
 #include "common/prompter.h"
 #include "conversion/units.h"
 
@@ -45,6 +45,15 @@ struct WindowDesign {
 };
 
 const WindowDesign& designOf(ConversionKind kind);
+
+// Each window's own design, with its units, in conversion/<kind>_window.cpp:
+// makeDistanceDesign() and so on.
+#define TALLIMO_DECLARE_DESIGN(kind, letter, extra) WindowDesign make##kind##Design();
+TALLIMO_CONVERSION_WINDOWS(TALLIMO_DECLARE_DESIGN, )
+#undef TALLIMO_DECLARE_DESIGN
+
+// Positions 0, 1, 2 and on: a popup that lists the units in the menu bar's order.
+inline constexpr int kMenuBarOrder[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 
 // Layout shared by all three windows, in twips.
 namespace layout {

@@ -57,7 +57,7 @@ struct Window {
     ConversionWindowModel model;
 };
 
-const ConversionKind kAllKinds[] = {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight};
+constexpr auto kAllKinds = kConversionKinds;
 
 TEST(ConversionWindow, OpensCollapsedWithNothingToChooseButAUnit)
 {

@@ -82,7 +82,7 @@ std::string convert(ConversionKind kind, std::size_t unit, int target, std::stri
 TEST(ConversionFactors, EveryTargetButtonConvertsByItsConstant)
 {
     std::size_t groups = 0;
-    for (ConversionKind kind : {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight}) {
+    for (ConversionKind kind : kConversionKinds) {
         const auto units = designOf(kind).units;
         for (std::size_t u = 0; u < units.size(); ++u) {
             const auto g = std::find_if(std::begin(kGroups), std::end(kGroups),

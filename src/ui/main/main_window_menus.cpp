@@ -1,10 +1,15 @@
 #include "ui/main/main_window_menus.h"
 
+#include "common/conversion_entries.h"
+
 namespace tallimo::ui {
 
 namespace {
 
 using C = Control;
+
+// A conversion entry's shortcut letter is its Qt key.
+static_assert(Qt::Key_A == 'A' && Qt::Key_Z == 'Z');
 
 // Only these carry a check mark: the style toggles of the bar and the schemes.
 bool checkable(Control c)
@@ -90,9 +95,8 @@ void buildMenuBar(QMenuBar& bar, ActionTable& actions)
 
     QMenu* conversion = make.menu(&bar, "mnuConversion", "&CONVERSIONS");
     make.item(conversion, C::mnuColour, "Colour", Qt::Key_R);
-    make.item(conversion, C::mnuDistance, "Distance", Qt::Key_T);
-    make.item(conversion, C::mnuVolume, "Volume", Qt::Key_Z);
-    make.item(conversion, C::mnuWeight, "Weight", Qt::Key_G);
+    for (const ConversionEntry& window : kConversionEntries)
+        make.item(conversion, window.entries.bar, window.caption, Qt::Key(window.ctrlLetter));
 
     QMenu* options = make.menu(&bar, "mnuOptions", "&OPTIONS");
     make.item(options, C::mnuDate, "Date       Hide/Show", Qt::Key_A);
@@ -136,9 +140,8 @@ QMenu* buildPopupMenu(QWidget& window, ActionTable& actions)
 
     QMenu* conversions = make.submenu(popup, "PopUpConversions", "Conversions");
     make.item(conversions, C::PopUpColour, "Colour");
-    make.item(conversions, C::PopUpDistance, "Distance");
-    make.item(conversions, C::PopUpVolume, "Volume");
-    make.item(conversions, C::PopUpWeight, "Weight");
+    for (const ConversionEntry& window : kConversionEntries)
+        make.item(conversions, window.entries.popup, window.caption);
 
     QMenu* options = make.submenu(popup, "PopUpOptions", "Options");
     make.item(options, C::PopUpDate, "Date       Hide/Show");

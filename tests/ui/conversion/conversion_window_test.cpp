@@ -34,7 +34,7 @@ namespace {
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const ConversionKind kAllKinds[] = {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight};
+constexpr auto kAllKinds = kConversionKinds;
 
 // The windows and their menus as the user must find them.
 struct ShownWindow {

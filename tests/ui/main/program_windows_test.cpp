@@ -7,6 +7,7 @@
 
 #include "app/first_frame.h"
 #include "app/identity.h"
+#include "common/conversion_entries.h"
 #include "ui/appearance/qt_colour.h"
 #include "ui/colour/colour_mixer_window.h"
 #include "ui/conversion/conversion_window.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -38,6 +40,11 @@ class ProgramWindowsTest : public WindowTest {
     Q_OBJECT
 
     QAction* item(const char* name) { return window().findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* item(Control control)
+    {
+        const std::string_view name = controlName(control);
+        return window().findChild<QAction*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    }
     ui::ConversionWindow& conversion(ConversionKind kind) { return *program().companions().conversion(kind); }
 
 private slots:
@@ -104,21 +111,46 @@ private slots:
         QCOMPARE(conversion(ConversionKind::Weight).background(), kRed);
     }
 
-    void aConversionWindowHoldsItsEntriesUntilItCloses()
+    // One row for each conversion window in the menus: a window added to the table
+    // is tested without a line here.
+    void eachConversionWindowHasItsEntriesAndHoldsThemUntilItCloses_data()
     {
-        const std::tuple<ConversionKind, const char*, const char*, const char*> windows[] = {
-            {ConversionKind::Distance, "mnuDistance", "PopUpDistance", "mnuVolume"},
-            {ConversionKind::Volume, "mnuVolume", "PopUpVolume", "mnuWeight"},
-            {ConversionKind::Weight, "mnuWeight", "PopUpWeight", "mnuDistance"}};
-        for (const auto& [kind, entry, popupEntry, other] : windows) {
-            QVERIFY(trigger({entry}));
-            ui::ConversionWindow& opened = conversion(kind);
+        QTest::addColumn<int>("kind");
+        for (const ConversionEntry& entry : kConversionEntries)
+            QTest::newRow(entry.caption) << static_cast<int>(indexOf(entry.kind));
+    }
+
+    void eachConversionWindowHasItsEntriesAndHoldsThemUntilItCloses()
+    {
+        QFETCH(int, kind);
+        const ConversionEntry& entry = kConversionEntries[static_cast<std::size_t>(kind)];
+        QAction* bar = item(entry.entries.bar);
+        QAction* popup = item(entry.entries.popup);
+        QVERIFY(bar != nullptr && popup != nullptr);
+        QCOMPARE(bar->parent()->objectName(), "mnuConversion");
+        QCOMPARE(popup->parent()->objectName(), "PopUpConversions");
+        QCOMPARE(bar->text(), entry.caption);
+        QCOMPARE(popup->text(), entry.caption);
+        // Its shortcut chooses it and nothing else on the menu bar.
+        QVERIFY(!bar->shortcut().isEmpty());
+        for (QAction* other : window().menuBar()->findChildren<QAction*>()) {
+            if (other != bar) QVERIFY2(other->shortcut() != bar->shortcut(), qPrintable(other->objectName()));
+        }
+
+        for (QAction* opener : {bar, popup}) {
+            QVERIFY(opener->isEnabled());
+            opener->trigger();
+            ui::ConversionWindow& opened = conversion(entry.kind);
+            QCOMPARE(window().companion(ui::companionOf(entry.kind)), &opened);
             QVERIFY(QTest::qWaitForWindowExposed(&opened));
-            QVERIFY2(!item(entry)->isEnabled() && !item(popupEntry)->isEnabled(), entry);
-            QVERIFY2(item(other)->isEnabled(), other);
+            QCOMPARE(opened.objectName(), QStringLiteral("frm") + entry.caption);
+            QVERIFY(!bar->isEnabled() && !popup->isEnabled());
+            for (const ConversionEntry& other : kConversionEntries) {
+                if (other.kind != entry.kind) QVERIFY2(item(other.entries.bar)->isEnabled(), other.caption);
+            }
             opened.close();
             QVERIFY(!opened.isVisible());
-            QVERIFY2(item(entry)->isEnabled() && item(popupEntry)->isEnabled(), entry);
+            QVERIFY(bar->isEnabled() && popup->isEnabled());
         }
     }
 

@@ -35,7 +35,7 @@ class ScreenReaderTest : public WindowTest {
 private slots:
     void everyBoxOfEveryWindowAnswersEveryOffsetAndBoundary()
     {
-        for (ConversionKind kind : {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight})
+        for (ConversionKind kind : kConversionKinds)
             program().companions().conversion(kind)->ensureBuilt();
         program().companions().runningTotal()->ensureBuilt();
         std::multiset<QString> boxes;
@@ -85,7 +85,7 @@ private slots:
     // interface reads them as check boxes whose action ticks them and sends nothing.
     void theProgramsOptionButtonsAreRadioButtonsPressedAsClicked()
     {
-        for (ConversionKind kind : {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight})
+        for (ConversionKind kind : kConversionKinds)
             program().companions().conversion(kind)->ensureBuilt();
         program().companions().runningTotal()->ensureBuilt();
         int options = 0;

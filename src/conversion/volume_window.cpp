@@ -1,4 +1,4 @@
-#include "conversion/units.h"
+#include "conversion/window_design.h"
 
 namespace tallimo {
 
@@ -77,8 +77,36 @@ constexpr SourceUnit units[] = {
     {"mnuLitre", "PopUpLitre", "Litre", "Amount of Litre", "Amount of Litre", "optLitre", optLitre},
 };
 
+static_assert(std::size(units) <= std::size(kMenuBarOrder));
+
 }  // namespace
 
-std::span<const SourceUnit> volumeUnits() { return units; }
+WindowDesign makeVolumeDesign()
+{
+    return {
+        .kind = ConversionKind::Volume,
+        .name = "frmVolume",
+        .caption = "TallimoVolume",
+        .width = 6384,
+        .collapsedHeight = 750,
+        .expandedHeight = 3370,
+        .convertLabelX = 1680,
+        .resultX = 3360,
+        .buttonsX = 4800,
+        .unitMenuName = "mnuMeasurement",
+        .unitMenuCaption = "&Measurement",
+        .popupCaption = "PopUpMenu",
+        .popupUnitMenuName = "PopUpMeasurement",
+        .popupUnitMenuCaption = "Measurement",
+        .popupExitCaption = "Exit",
+        .units = units,
+        .popupOrder = std::span(kMenuBarOrder).first(std::size(units)),
+        .unitChoiceClearsSend = false,
+        .enablingCoversTextBoxes = false,
+        .sendStaysSelected = false,
+        .exitHides = true,
+        .closingDefault = Answer::No,
+    };
+}
 
 }  // namespace tallimo

@@ -1,4 +1,4 @@
-#include "conversion/units.h"
+#include "conversion/window_design.h"
 
 namespace tallimo {
 
@@ -92,8 +92,36 @@ constexpr SourceUnit units[] = {
     {"mnuParsec", "PopUpParsec", "Parsec", "Amount of Parsec", "Amount of Parsec", "optParsec", optParsec},
 };
 
+static_assert(std::size(units) <= std::size(kMenuBarOrder));
+
 }  // namespace
 
-std::span<const SourceUnit> distanceUnits() { return units; }
+WindowDesign makeDistanceDesign()
+{
+    return {
+        .kind = ConversionKind::Distance,
+        .name = "frmDistance",
+        .caption = "TallimoDistance",
+        .width = 6144,
+        .collapsedHeight = 750,
+        .expandedHeight = 3375,
+        .convertLabelX = 1800,
+        .resultX = 3120,
+        .buttonsX = 4560,
+        .unitMenuName = "mnuMeasurements",
+        .unitMenuCaption = "&Measurements",
+        .popupCaption = "PopUpMenu",
+        .popupUnitMenuName = "Popupmeasurement",
+        .popupUnitMenuCaption = "&Measurement",
+        .popupExitCaption = "&Exit",
+        .units = units,
+        .popupOrder = std::span(kMenuBarOrder).first(std::size(units)),
+        .unitChoiceClearsSend = true,
+        .enablingCoversTextBoxes = false,
+        .sendStaysSelected = false,
+        .exitHides = false,
+        .closingDefault = Answer::Yes,
+    };
+}
 
 }  // namespace tallimo

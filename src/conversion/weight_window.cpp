@@ -1,4 +1,4 @@
-#include "conversion/units.h"
+#include "conversion/window_design.h"
 
 namespace tallimo {
 
@@ -95,8 +95,38 @@ constexpr SourceUnit units[] = {
     {"mnuTonne", "PopUpTonne", "Tonne", "Amount Of Tonne", "Amount Of Tonne", "optTonne", optTonne},
 };
 
+// The popup lists the microgram before the milligram.
+constexpr int popupOrder[] = {0, 1, 2, 3, 4, 6, 5, 7};
+static_assert(std::size(popupOrder) == std::size(units));
+
 }  // namespace
 
-std::span<const SourceUnit> weightUnits() { return units; }
+WindowDesign makeWeightDesign()
+{
+    return {
+        .kind = ConversionKind::Weight,
+        .name = "frmWeight",
+        .caption = "TallimoWeight",
+        .width = 5916,
+        .collapsedHeight = 750,
+        .expandedHeight = 3375,
+        .convertLabelX = 1680,
+        .resultX = 2880,
+        .buttonsX = 4320,
+        .unitMenuName = "Measurements",
+        .unitMenuCaption = "&Measurements",
+        .popupCaption = "",
+        .popupUnitMenuName = "PopUpmeasurements",
+        .popupUnitMenuCaption = "Measurements",
+        .popupExitCaption = "Exit",
+        .units = units,
+        .popupOrder = popupOrder,
+        .unitChoiceClearsSend = true,
+        .enablingCoversTextBoxes = true,
+        .sendStaysSelected = true,
+        .exitHides = false,
+        .closingDefault = Answer::No,
+    };
+}
 
 }  // namespace tallimo
