@@ -1,4 +1,4 @@
-// The tape's page, the scientific keys, the clock, the colour schemes and the other
+// The tape's page, the clock, the colour schemes and the other
 // windows, through the real program: each menu entry reaches its window and the
 // windows reach back into the calculator.
 
@@ -55,20 +55,6 @@ private slots:
 
         QVERIFY(trigger({"mnuResults"}));
         QCOMPARE(window().height(), shortHeight);
-    }
-
-    void binLocksTheKeysUntilReset()
-    {
-        QVERIFY(click({"cmdDigit_1", "cmdDigit_0"}));
-        expectBox([](QMessageBox& box) {
-            QCOMPARE(box.text(), " Click Reset to continue ");
-            QVERIFY(answer(box, QMessageBox::Ok));
-        });
-        QVERIFY(click({"cmdScientific_0"}));
-        QCOMPARE(text(find("txtOutput_0")), "1010");
-        for (const char* locked : {"cmdDigit_5", "cmdScientific_0", "cmdOperator_0", "cmdShift", "cmdPye"})
-            QVERIFY2(!find(locked)->isEnabled(), locked);
-        QVERIFY(find("cmdReset")->isEnabled());
     }
 
     void theClockKeepsWritingTheHiddenBoxes()

@@ -1,11 +1,10 @@
 // What the program finds and leaves in the folder it started in, through the real
 // windows on a real disk: memory files and copies of unsaved pages that are links,
-// pipes or folders; a full disk under a Save and a close.
+// pipes or folders.
 
 #include "test_registry.h"
 #include "window_test.h"
 
-#include "support/file_size_limit.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -114,47 +113,6 @@ private slots:
         QCOMPARE(contents(at("memory5.tmo")), "55\r\n");
         QCOMPARE(contents(at("memory7.tmo")), "\r\n");
         QCOMPARE(contents(at("unsaved-tape-5.tmo")), "5\r\n");
-    }
-
-    // No file may grow (a full disk) while the page is saved over an older tape and
-    // while the close writes the memory files: the old files stay whole, the user
-    // is told each time, and the page's copy stays for the next start.
-    void aFullDiskKeepsTheOldFilesAndSaysSo()
-    {
-        const QString tape = at("existing.tmo");
-        QVERIFY(put(tape, "old tape\r\n"));
-        QVERIFY(put(at("memory1.tmo"), "5\r\n"));
-        QVERIFY(restart());
-        QVERIFY(trigger({"mnuNew"}));
-        QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdMemory_0"}));
-        QCOMPARE(program().recoveryCopy().bringUpToDate(), "");
-        const QString copy = at("unsaved-tape-1.tmo");
-        const QByteArray copied = contents(copy);
-        QVERIFY(copied.startsWith("12"));
-
-        FileSizeLimit full(0);
-        QVERIFY(full.active());
-        expectFileDialog(tape);
-        expectBox([&](QMessageBox& box) {
-            QVERIFY2(box.text().startsWith("The page could not be saved to \"" + tape + "\"."), qPrintable(box.text()));
-            QVERIFY(answer(box, QMessageBox::Ok));
-        });
-        QVERIFY(trigger({"mnuSave"}));
-        QVERIFY(!boxesStillExpected());
-        QCOMPARE(contents(tape), "old tape\r\n");
-        QCOMPARE(contents(copy), copied);
-
-        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Ok)); });  // the unsaved page
-        expectBox([&](QMessageBox& box) {
-            for (int k = 1; k <= 7; ++k) QVERIFY(box.text().contains(at(QString("memory%1.tmo").arg(k))));
-            QVERIFY(answer(box, QMessageBox::Ok));
-        });
-        QVERIFY(click({"cmdDestroy"}));
-        QCOMPARE(timesEnded(), 1);
-        QCOMPARE(contents(at("memory1.tmo")), "5\r\n");
-        QVERIFY(!QFile::exists(at("memory2.tmo")));
-        QCOMPARE(contents(copy), copied);
-        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
     }
 };
 

@@ -322,23 +322,6 @@ private slots:
         QVERIFY(chain.indexOf("optMemory_0") < chain.indexOf("cmdDeleteMemory"));
     }
 
-    void theCloseBoxAsksAboutAnOpenPageWithText()
-    {
-        QVERIFY(trigger({"mnuNew"}));
-        QVERIFY(click({"cmdDigit_3"}));
-        expectBox([](QMessageBox& box) {
-            QCOMPARE(box.text(), "The existing page could contain values which will be lost if you have unsaved "
-                                 "changes! ");
-            QVERIFY(answer(box, QMessageBox::Cancel));
-        });
-        window().close();
-        QVERIFY(window().isVisible() && timesEnded() == 0 && !QFile::exists(memoryFile(1)));
-
-        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Ok)); });
-        window().close();
-        QVERIFY(!window().isVisible() && timesEnded() == 1 && QFile::exists(memoryFile(1)));
-    }
-
     // The cells are written without a question too.
     void aStopRequestKeepsTheUnsavedPageForTheNextStart()
     {
