@@ -31,12 +31,8 @@ Program::Program(std::function<void()> end)
       window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
       dateAndTime_(window_, options_),
       announcer_(window_),
-      entry_(calculator_, window_),
-      companions_(window_, {entry_, memory_.totalWindow(), totalPrompter_,
-                            [this] {
-                                windowMenu_.releaseColourMixer();
-                                window_.render();
-                            }}),
+      companions_(window_, {calculator_, memory_.totalWindow(), totalPrompter_,
+                            [this] { windowMenu_.releaseColourMixer(); }}),
       windowMenu_(calculator_.controls(), companions_),
       tapeStyle_(*tape_),
       fileDialogs_(&window_),
@@ -77,11 +73,12 @@ Program::~Program() = default;
 
 void Program::startUp()
 {
-    window_.start();
-    applyScheme();
-    memory_.restore();
+    window_.renderOnceAfter([this] {
+        window_.start();
+        applyScheme();
+        memory_.restore();
+    });
     dateAndTime_.start();
-    window_.render();
     window_.show();
 }
 
@@ -98,7 +95,6 @@ void Program::reviewStartFolder()
 {
     memory_.tellPassedOver();
     recovery_.offerLeftCopies();
-    window_.render();
 }
 
 bool Program::closeProgram()

@@ -27,7 +27,6 @@
 #include "ui/files/qt_recovery_folder.h"
 #include "ui/files/qt_text_files.h"
 #include "ui/main/main_window.h"
-#include "ui/main/window_calculator_entry.h"
 #include "ui/shutdown/termination_signal.h"
 
 #include <functional>
@@ -73,7 +72,7 @@ public:
     ui::MainWindow& window() { return window_; }
     Calculator& calculator() { return calculator_; }
     // For the windows that send a value into the calculator.
-    CalculatorEntry& entry() { return entry_; }
+    CalculatorEntry& entry() { return calculator_; }
     ProgramWindows& companions() { return companions_; }
     DateAndTime& dateAndTime() { return dateAndTime_; }
     RecoveryCopy& recoveryCopy() { return recovery_; }
@@ -109,7 +108,6 @@ private:
     ui::MainWindow window_;
     DateAndTime dateAndTime_;
     ui::ResultAnnouncer announcer_;
-    ui::WindowCalculatorEntry entry_;
     ProgramWindows companions_;
     WindowMenu windowMenu_;
     ui::TextEditStyle tapeStyle_;

@@ -183,20 +183,20 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     keys_ = new KeyboardKeys(*this, [this] { return popupMenu(); });
     keys_->adopt();
     connectClicks(false);
-    // The user's typing on the tape changes the menus that follow it.
-    connect(&tape_, &QTextEdit::textChanged, this, [this] {
-        if (dispatching_ == 0) render();
-    });
-
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     keepOneSize(*this);
+    // Another window sending a value, the user typing on the tape: whatever changes
+    // the calculator outside a click shows at once.
+    calculator_.controls().onChange([this] {
+        if (dispatching_ == 0) render();
+    });
     render();
 }
 
 MainWindow::~MainWindow()
 {
-    // The tape dies with the window's children, after this window's own members.
-    disconnect(&tape_, nullptr, this, nullptr);
+    // The window's children, the tape among them, die after this window's own members.
+    calculator_.controls().onChange({});
 }
 
 void MainWindow::buildControls(bool late)
@@ -292,10 +292,16 @@ void MainWindow::onClick(Control control, std::function<void()> handler)
 
 void MainWindow::clicked(Control control)
 {
-    // The handler may show a message box; the tape's changes meanwhile need no
-    // screen of their own, the click renders once at its end.
+    // The handler may show a message box, which renders before it opens; the
+    // changes meanwhile need no screen of their own.
+    if (const auto& handler = handlers_[index(control)]) renderOnceAfter(handler);
+    else render();
+}
+
+void MainWindow::renderOnceAfter(const std::function<void()>& steps)
+{
     ++dispatching_;
-    if (const auto& handler = handlers_[index(control)]) handler();
+    steps();
     --dispatching_;
     render();
 }
@@ -377,12 +383,11 @@ void MainWindow::applyHeight(WindowHeight height)
 
 void MainWindow::start()
 {
-    ++dispatching_;  // one render at the end, not one for each step
-    calculator_.start();
-    --dispatching_;
-    loadCompanions();
-    applyStartColours();
-    render();
+    renderOnceAfter([this] {
+        calculator_.start();
+        loadCompanions();
+        applyStartColours();
+    });
     focusKey();
 }
 

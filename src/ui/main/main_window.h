@@ -41,9 +41,14 @@ public:
     void onClick(Control control, std::function<void()> handler);
     bool isBound(Control control) const { return static_cast<bool>(handlers_[index(control)]); }
 
-    // Shows the calculator's state. Clicks render by themselves; anything else that
-    // changes the calculator (another window sending a value) calls this.
+    // Shows the calculator's state. The window renders by itself after each click,
+    // and whenever the calculator reports a change outside one; a message box about
+    // to open calls this, so that the screen shows the state of that moment.
     void render();
+
+    // Runs `steps`, each of which may change the calculator, and renders once after
+    // them all rather than after each.
+    void renderOnceAfter(const std::function<void()>& steps);
 
     // Asked by every way of closing the window (the close box, DESTROY, Destroy in
     // the menus); false keeps the program running. Without one the window closes.
