@@ -112,6 +112,14 @@ std::string MsgPageNotSaved(std::string_view fileName, std::string_view reason)
     return "The page could not be saved to \"" + std::string(fileName) + "\". " + std::string(reason);
 }
 
+std::string MsgPageSavedTooLargeToOpen(std::string_view fileName, std::string_view largestInWords,
+                                       std::string_view longestLineInWords)
+{
+    return "The page was saved to \"" + std::string(fileName) +
+           "\", but it is too large to open as a page again: a page holds at most " + std::string(largestInWords) +
+           " and a line at most " + std::string(longestLineInWords) + ". Any text editor can open it.";
+}
+
 // ---- why a file could not be read or written ----
 
 std::string_view MsgFileIsAFolder() { return "This is a folder, not a file."; }

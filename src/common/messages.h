@@ -50,6 +50,8 @@ std::string MsgUnsavedPageCancelToSave();
 std::string MsgPageTooLarge(std::string_view fileName, std::string_view largestInWords);
 std::string MsgPageLineTooLong(std::string_view fileName, std::string_view longestInWords);
 std::string MsgPageNotSaved(std::string_view fileName, std::string_view reason);
+std::string MsgPageSavedTooLargeToOpen(std::string_view fileName, std::string_view largestInWords,
+                                       std::string_view longestLineInWords);
 
 // ---- why a file could not be read or written, the reason in the texts above ----
 std::string_view MsgFileIsAFolder();

@@ -133,11 +133,15 @@ void Documents::save(MenuOrigin origin)
     }
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
-    const WriteResult result = ports_.files.write(fields_.fileName, documentFileText(spool_.text()), FileOrigin::ChosenByUser);
+    const std::string text = documentFileText(spool_.text());
+    const WriteResult result = ports_.files.write(fields_.fileName, text, FileOrigin::ChosenByUser);
     if (!result.written) {
         prompter_.ask(notice(MsgPageNotSaved(fields_.fileName, result.reason)));
         return;
     }
+    // Saved whole all the same: the text is the user's, whatever Open can show.
+    if (text.size() > kLargestDocumentBytes || hasOverlongLine(text))
+        prompter_.ask(notice(MsgPageSavedTooLargeToOpen(fields_.fileName, kLargestDocumentInWords, kLongestLineInWords)));
     if (recovery_) recovery_->pageStored(fields_.fileName);
 }
 

@@ -107,21 +107,23 @@ protected:
     pid_t program = -1;
 };
 
-TEST_F(Endings, ASignalWhileTheRestoreQuestionIsOpenSavesTheCellsAndKeepsEveryCopy)
+class ASignal : public Endings, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ASignal, WhileTheRestoreQuestionIsOpenSavesTheCellsAndKeepsEveryCopy)
 {
-    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
-        SCOPED_TRACE(strsignal(signal));
-        SetUp();
-        start({{"QT_QPA_PLATFORM", "offscreen"}});
-        ASSERT_TRUE(waitForTheQuestion()) << log();
-        ::kill(program, signal);
-        const auto status = waitForTheEnd();
-        ASSERT_TRUE(status) << "the program did not end";
-        EXPECT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status) << "\n" << log();
-        expectCellsWrittenAndCopiesKept();
-        TearDown();
-    }
+    start({{"QT_QPA_PLATFORM", "offscreen"}});
+    ASSERT_TRUE(waitForTheQuestion()) << log();
+    ::kill(program, GetParam());
+    const auto status = waitForTheEnd();
+    ASSERT_TRUE(status) << "the program did not end";
+    EXPECT_TRUE(WIFEXITED(*status)) << "ended by signal " << WTERMSIG(*status) << "\n" << log();
+    expectCellsWrittenAndCopiesKept();
 }
+
+INSTANTIATE_TEST_SUITE_P(Endings, ASignal, ::testing::Values(SIGTERM, SIGHUP, SIGINT),
+                         [](const ::testing::TestParamInfo<int>& signal) {
+                             return signal.param == SIGTERM ? "SIGTERM" : signal.param == SIGHUP ? "SIGHUP" : "SIGINT";
+                         });
 
 TEST_F(Endings, ALostX11DisplaySavesTheCellsAndKeepsEveryCopy)
 {

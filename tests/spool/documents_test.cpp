@@ -165,6 +165,24 @@ TEST_F(DocumentsTest, AFailedWriteIsReportedFromBothMenusAndKeepsTheOldFile)
     EXPECT_EQ(files.files["full.tmo"], "old\r\n");
 }
 
+TEST_F(DocumentsTest, APageTooLargeToOpenAgainIsSavedWholeWithAWarning)
+{
+    const std::string tooLarge(kLargestDocumentBytes, '1');
+    const std::string longLine = std::string(kLongestLineBytes + 1, '2') + "\n3";
+    openPage("");
+    for (const std::string& text : {tooLarge, longLine}) {
+        prompter.asked.clear();
+        spool.setText(text);
+        dialogs.names = {"big.tmo"};
+        documents.save(MenuOrigin::MenuBar);
+        EXPECT_EQ(files.files["big.tmo"], documentFileText(text));
+        EXPECT_EQ(prompter.texts(),
+                  std::vector<std::string>{"The page was saved to \"big.tmo\", but it is too large to open as a page "
+                                           "again: a page holds at most 4 MiB and a line at most 1 MiB. Any text editor "
+                                           "can open it."});
+    }
+}
+
 TEST_F(DocumentsTest, PrintPrintsEachCopyInOneJob)
 {
     openPage("1 + 2 = 3#\n");

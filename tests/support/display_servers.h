@@ -105,15 +105,17 @@ public:
         const char* const argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", nullptr};
         spawn(argv, ends[1]);
         ::close(ends[1]);
-        char number[16] = {};
-        const ssize_t got = ::read(ends[0], number, sizeof number - 1);
+        // The server writes the number and its newline apart, and dies of SIGPIPE if
+        // the pipe is closed between them: so the whole line is read.
+        std::string number;
+        char c = 0;
+        while (number.size() < 16 && ::read(ends[0], &c, 1) == 1 && c != '\n') number += c;
         ::close(ends[0]);
-        if (got <= 0) {
+        if (c != '\n' || number.empty()) {
             stop();
             return;
         }
-        display_ = ":" + std::string(number, static_cast<std::size_t>(got));
-        while (!display_.empty() && (display_.back() == '\n')) display_.pop_back();
+        display_ = ":" + number;
     }
     static bool missing() { return !installed("Xvfb"); }
     const std::string& display() const { return display_; }

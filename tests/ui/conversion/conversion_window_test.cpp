@@ -33,100 +33,14 @@ namespace {
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const ConversionKind kAllKinds[] = {ConversionKind::Distance, ConversionKind::Volume, ConversionKind::Weight};
-
-// The windows and their menus as the user must find them.
-struct ShownWindow {
-    ConversionKind kind;
-    const char* nameAndTitle;
-    const char* menus;      // every menu's name, sorted
-    const char* unitItems;  // the units' menu-bar and popup items
-};
-const ShownWindow kShownWindows[] = {
-    {ConversionKind::Distance, "frmDistance TallimoDistance", "Popupmeasurement mnuMeasurements mnuPopUp",
-     "mnuAU PopUpAU mnuCM PopUpCM mnuFathom PopUpFathom mnuKm PopUpKM mnuLightyear PopUpLightyear mnuM PopUpM "
-     "mnuMM PopUpMM mnuMicron PopUpMicron mnuParsec PopUpParsec"},
-    {ConversionKind::Volume, "frmVolume TallimoVolume", "PopUpMeasurement mnuMeasurement mnuPopUp",
-     "mnucentilitre PopUpCentilitre mnuCubicCM PopUpCubicCM mnuCubicM PopUpCubicM mnuDecilitre PopUpDecilitre "
-     "mnuDekalitre PopUpDekalitre mnuHectoloitre PopUphectolitre mnuLitre PopUpLitre"},
-    {ConversionKind::Weight, "frmWeight TallimoWeight", "Measurements PopUpmeasurements mnuPopUp",
-     "mnuCarat PopUpCarat mnuCentiG PopUpCentiG mnuDeciG PopUpDeciG mnuG PopUpGram mnuKG PopUpKG mnuMG PopUpMG "
-     "mnuMicroG PopUpMicroG mnuTonne PopUpTonne"},
-};
-
-// Every target button as the user must see it: "index caption|tooltip".
-// clang-format off
-const std::pair<const char*, std::vector<const char*>> kTargetButtons[] = {
-    {"optAU", {"0 Light Year|Astronomical unit to Light year", "1 Km|Astronomical unit to Kilo meter",
-            "2 Parsec|Astronomical unit to Parsec", "3 M|Astronomical unit to meter",
-            "4 cm|Astronomical unit to Centi meter"}},
-    {"optCM", {"0 Km|Centi meter to Kilo meter", "1 M|centi meter to Meter", "2 mm|Centi meter to milli meter",
-            "3 Twips|Centi meter to twips", "4 Points|Centi meter to points", "5 Fathom|Centi meter to fathom",
-            "6 Micron|Centi meter to micron"}},
-    {"optFathom", {"2 Km|Fathom to Kilo meter", "3 M|Fathom to meter", "4 cm|Fathom to Centi meter",
-            "5 mm|Fathom to milli meter"}},
-    {"optKM", {"0 M|Kilo meter to meter", "1 cm|Kilo meter to centi meter", "2 mm|Kilo meter to milli meter",
-            "3 Fathom|Kilo meter to Fathom", "4 AU|Kilo meter to astronomical unit",
-            "5 Light Year|Kilo meter to light year", "6 Micron|Kilo meter to Micro meter",
-            "7 Parsec|Kiloo meter to Parsec"}},
-    {"optLYear", {"0 AU|Light year to Astronomical unit", "1 Km|Light year to Kilo meter",
-            "2 Parsec|Light year to Parsec", "3 M|Light year to meter"}},
-    {"optM", {"0 Km|Meter to Kilo meter", "1 cm|Meter to centi meter", "2 mm|Meter to milli meter",
-            "3 Fathom|Meter to fathom", "4 AU|Meter to Astronomical unit", "5 Light Year|Meter to Light year",
-            "6 Micron|Meter to Micro meter"}},
-    {"optMM", {"0 Km|Milli meter to Kilo meter", "1 M|Milli meter to meter", "2 Cm|Milli meter to centi meter",
-            "3 Twips|Milli meter to twips", "4 Points|Milli meter to points", "5 Fathom|Milli meter to fathom",
-            "6 Micron|Milli meter to micron"}},
-    {"optMicroM", {"0 M|Micro meter to meter", "1 Cm|Micro meter to centi meter",
-            "2 mm|Micro meter to milli meter"}},
-    {"optParsec", {"0 Light Year|Parsec to Light year", "1 AU|Parsec to Astronomical Unit",
-            "2 Km|Parsec to Kilo meter", "3 M|Parsec to meter"}},
-    {"optCentiL", {"1 Hectolitre|Centilitre to hectolitre", "2 Dekalitre|centilitre to dekalitre",
-            "3 Litre|Centilitre to litre", "4 Cubic M|cENTILITRE TO CUBIC METER",
-            "5 Decilitre|Centilitre to decilitre", "6 Cubic CM|centilitre to cubic centi meter"}},
-    {"optCubicCM", {"0 Cubic M|Cubic centimeter to cubic meter", "1 Hectolitre|Cubic centimeter to hectolitre",
-            "2 Dekalitre|Cubic centimeter to dekalitre", "3 Litre|Cubic centimeter to litre",
-            "4 Decilitre|Cubic centimeter to decilitre", "5 Centilitre|Cubic centimeter to centilitre"}},
-    {"optCubicM", {"0 Litre|Cubic meter to litre", "1 Cubic CM|Cibic meter to cubic centimeter",
-            "2 Decilitre|Cubic meter to decilitre", "3 Dekalitre|Cubic meter to dekalitre",
-            "4 Hectolitre|Cibic meter to hectolitre", "6 Centilitre|Cubic meter to centilitre"}},
-    {"optDeciL", {"1 Hecolitre|Decilitre to hectolitre", "2 Dekalitre|Decilitre to dekalitre",
-            "3 Litre|Decilitre to litre", "4 Cubic M|Decilitre to cubic meter",
-            "5 Centilitre|Decilitre to centilitre", "6 Cubic CM|Decilitre to cubic centimeter"}},
-    {"optDekaL", {"1 Hectolitre|Dekalitre to hectolitre", "2 Litre|dekalitre to litre",
-            "3 Cubic M|Dekalitre to Cubic meter", "4 Decilitre|Dekalitre to decilitre",
-            "5 Centilitre|Dekalitre to centilitre", "6 Cubic CM|dekalitre to cubic centimeter"}},
-    {"optHectoL", {"1 Dekalitre|Hectolitre to dekalitre", "2 Litre|Hectolitre to litre",
-            "3 Cubic M|Hectolitre to cubic meter", "4 Decilitre|hectolitre to decilitre",
-            "5 Centilitre|Hectolitre to centilitre", "6 Cubic CM|Hectolitre to cubic centimeter"}},
-    {"optLitre", {"0 Cubic M|Litre to cubic meter", "1 Cubic CM|Litre to cubic centimeter",
-            "2 Decilitre|Litre to decilitre", "3 Dekalitre|litre to dekalitre", "4 Hectolitre|Litre to hectolitre",
-            "6 Centilitre|Litre to centilitre"}},
-    {"optCarat", {"0 Tonne|Carat to tonne", "1 Kg|Carat to kilogram", "2 g|Carat to gram", "3 mg|Carat to milligram",
-            "4 micron|Carat to micron", "5 Centi g|Carat to centigram", "6 Deci g|Carat to decigram"}},
-    {"optCentiG", {"0 Tonne|Centigram to Tonne", "1 Kg|Centigram to Kilogram", "2 g|Centigram to gram",
-            "3 Carat|Centigram to carat", "4 Decig|Centigram to Decigram", "5 mg|Centigram to milligram",
-            "6 micron|Centigram to micron"}},
-    {"optDeciG", {"0 Tonne|Decigram to Tonne", "1 Kg|Decigram to kilogram", "2 g|Decigram to gram",
-            "3 Carat|Decigram to carat", "4 Centi g|Decigram to centigram", "5 mg|decigram to milligram",
-            "6 micron|Decigram to micron"}},
-    {"optGram", {"0 Tonne|Gram to tonne", "1 Kg|Gram to kilogram", "2 mg|Gram to milligram",
-            "3 micron|Gram to micron", "4 Carat|Gram to carat", "5 Centi g|Gram to centigram",
-            "6 Deci g|gram to decigram"}},
-    {"optKG", {"0 Tonne|Kilogram to tonne", "1 g|Kilogram to gram", "2 mg|Kilogram to milligram",
-            "3 micron|Kilogram to micron", "4 Carat|Kilogram to carat", "5 Centi g|Kilogram to centigram",
-            "6 Deci g|Kilogram to decigram"}},
-    {"optMilliG", {"0 Tonne|Milligram to tonne", "1 Kg|Milligram to kilogram", "2 g|Milligram to gram",
-            "3 micron|Milligram to micron", "4 Carat|Milligram to carat", "5 Centi g|Milligram to centigram",
-            "6 Deci g|Milligram to decigram"}},
-    {"optMicroG", {"0 Tonne|Micron to tonne", "1 Kg|Micron to kilogram", "2 g|Micron to gram",
-            "3 mg|Micron to milligram", "4 Carat|Micron to carat", "5 Centi g|Micron to centigram",
-            "6 Deci g|Micron to decigram"}},
-    {"optTonne", {"0 Kg|Tonne to kilogram", "1 g|Tonne to gram", "2 mg|Tonne to Milligram",
-            "3 micron|Tonne to micron", "4 Carat|Tonnne to carat", "5 Deci g|Tonne to decigram",
-            "6 Centi g|Tonne to centigram"}},
-};
-// clang-format on
+// One row a window, so that each can be run alone: "conversion_window_ui_test name:distance".
+void addKindColumn()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("distance") << int(ConversionKind::Distance);
+    QTest::newRow("volume") << int(ConversionKind::Volume);
+    QTest::newRow("weight") << int(ConversionKind::Weight);
+}
 
 // A window opened from the main window, found by its names as a user would. The
 // scheme's colour is given while it is still hidden, as the program does at start.
@@ -182,8 +96,9 @@ class ConversionWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void everyNameHasItsWidgetClass_data();
     void everyNameHasItsWidgetClass();
-    void everyTargetButtonShowsItsCaptionAndTooltip();
+    void aUnitShowsOnlyItsButtonsInTheirRows_data() { addKindColumn(); }
     void aUnitShowsOnlyItsButtonsInTheirRows();
     void aClickReachesTheModelAndTheScreenFollows();
     void theBoxesTakeNoTyping();
@@ -192,6 +107,7 @@ private slots:
     void exitOnTheVolumeWindowOnlyHidesIt();
     void aClosedWindowOpensAfresh();
     void theSchemeShowsAroundWhiteOptionsAndLabels();
+    void theBoxesDrawEveryCharacterOfEveryResult_data() { addKindColumn(); }
     void theBoxesDrawEveryCharacterOfEveryResult();
     void returnEnterAndSpaceChangeNothingForAMouseUser_data();
     void returnEnterAndSpaceChangeNothingForAMouseUser();
@@ -201,78 +117,88 @@ private slots:
     void theTargetsAreRadioButtonsInOneTabStop();
 };
 
+void ConversionWindowTest::everyNameHasItsWidgetClass_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("nameAndTitle");
+    QTest::addColumn<QString>("menus");      // every menu's name, sorted
+    QTest::addColumn<QString>("unitItems");  // the units' menu-bar and popup items
+    QTest::newRow("distance") << int(ConversionKind::Distance) << "frmDistance TallimoDistance"
+                              << "Popupmeasurement mnuMeasurements mnuPopUp"
+                              << "mnuAU PopUpAU mnuCM PopUpCM mnuFathom PopUpFathom mnuKm PopUpKM mnuLightyear "
+                                 "PopUpLightyear mnuM PopUpM mnuMM PopUpMM mnuMicron PopUpMicron mnuParsec PopUpParsec";
+    QTest::newRow("volume") << int(ConversionKind::Volume) << "frmVolume TallimoVolume"
+                            << "PopUpMeasurement mnuMeasurement mnuPopUp"
+                            << "mnucentilitre PopUpCentilitre mnuCubicCM PopUpCubicCM mnuCubicM PopUpCubicM "
+                               "mnuDecilitre PopUpDecilitre mnuDekalitre PopUpDekalitre mnuHectoloitre "
+                               "PopUphectolitre mnuLitre PopUpLitre";
+    QTest::newRow("weight") << int(ConversionKind::Weight) << "frmWeight TallimoWeight"
+                            << "Measurements PopUpmeasurements mnuPopUp"
+                            << "mnuCarat PopUpCarat mnuCentiG PopUpCentiG mnuDeciG PopUpDeciG mnuG PopUpGram mnuKG "
+                               "PopUpKG mnuMG PopUpMG mnuMicroG PopUpMicroG mnuTonne PopUpTonne";
+}
+
 void ConversionWindowTest::everyNameHasItsWidgetClass()
 {
-    for (const ShownWindow& shown : kShownWindows) {
-        OpenWindow w(shown.kind);
-        QCOMPARE(w.window.objectName() + " " + w.window.windowTitle(), QString::fromLatin1(shown.nameAndTitle));
-        for (const char* name : {"txtInput", "txtOutput"}) QVERIFY(w.find<QLineEdit>(name));
-        for (const char* name : {"lblInput", "lblConvert", "lblResult"}) QVERIFY(w.find<QLabel>(name));
-        for (int i = 0; i <= 10; ++i) QVERIFY(w.find<QPushButton>(QStringLiteral("Keypad_%1").arg(i)));
-        QCOMPARE(w.find<QPushButton>("Keypad_10")->text(), QStringLiteral("."));
-        for (const char* name : {"optReset", "optSendCalc"}) QVERIFY(w.find<QRadioButton>(name));
-        QStringList menus;
-        for (const QMenu* menu : w.window.findChildren<QMenu*>())
-            if (!menu->objectName().isEmpty()) menus << menu->objectName();
-        menus.sort();
-        QCOMPARE(menus.join(' '), QString::fromLatin1(shown.menus));
-        QVERIFY(!w.window.menuBar()->actions().contains(w.find<QMenu>("mnuPopUp")->menuAction()));
-        QStringList items;
-        for (const QAction* item : w.window.findChildren<QAction*>())
-            if (!item->objectName().isEmpty()) items << item->objectName();
-        items.sort();
-        QStringList expected = QString::fromLatin1(shown.unitItems).split(' ') << "mnuExit" << "PopUpExit";
-        expected.sort();
-        QCOMPARE(items, expected);
-    }
-    OpenWindow distance(ConversionKind::Distance);
-    QVERIFY(!distance.find("optFathom_0") && !distance.find("optFathom_1"));
-    OpenWindow weight(ConversionKind::Weight);
-    const QList<QAction*> popupUnits = weight.find<QMenu>("PopUpmeasurements")->actions();
-    QCOMPARE(popupUnits.at(5)->objectName(), QStringLiteral("PopUpMicroG"));  // the popup lists it before MG
-    QCOMPARE(popupUnits.at(6)->objectName(), QStringLiteral("PopUpMG"));
-    OpenWindow volume(ConversionKind::Volume);
-    QVERIFY(!volume.find("optCubicM_5") && !volume.find("optLitre_5"));
-    QVERIFY(volume.find("optCentiL_6") && !volume.find("optCentiL_0"));
-}
-
-// Walks the windows' buttons, so that a button missing from the list fails as well
-// as one too many.
-void ConversionWindowTest::everyTargetButtonShowsItsCaptionAndTooltip()
-{
-    QStringList expected;
-    for (const auto& [group, buttons] : kTargetButtons)
-        for (const char* button : buttons) expected << QString::fromLatin1(group) + "_" + QString::fromLatin1(button);
-    QStringList shown;
-    for (ConversionKind kind : kAllKinds) {
-        OpenWindow w(kind);
-        for (const QRadioButton* b : w.window.findChildren<QRadioButton*>())
-            if (b->objectName().contains('_')) shown << b->objectName() + " " + b->text() + "|" + b->toolTip();
-    }
+    QFETCH(int, kind);
+    QFETCH(QString, nameAndTitle);
+    QFETCH(QString, menus);
+    QFETCH(QString, unitItems);
+    OpenWindow w{ConversionKind(kind)};
+    QCOMPARE(w.window.objectName() + " " + w.window.windowTitle(), nameAndTitle);
+    for (const char* name : {"txtInput", "txtOutput"}) QVERIFY(w.find<QLineEdit>(name));
+    for (const char* name : {"lblInput", "lblConvert", "lblResult"}) QVERIFY(w.find<QLabel>(name));
+    for (int i = 0; i <= 10; ++i) QVERIFY(w.find<QPushButton>(QStringLiteral("Keypad_%1").arg(i)));
+    QCOMPARE(w.find<QPushButton>("Keypad_10")->text(), QStringLiteral("."));
+    for (const char* name : {"optReset", "optSendCalc"}) QVERIFY(w.find<QRadioButton>(name));
+    QStringList shownMenus;
+    for (const QMenu* menu : w.window.findChildren<QMenu*>())
+        if (!menu->objectName().isEmpty()) shownMenus << menu->objectName();
+    shownMenus.sort();
+    QCOMPARE(shownMenus.join(' '), menus);
+    QVERIFY(!w.window.menuBar()->actions().contains(w.find<QMenu>("mnuPopUp")->menuAction()));
+    QStringList items;
+    for (const QAction* item : w.window.findChildren<QAction*>())
+        if (!item->objectName().isEmpty()) items << item->objectName();
+    items.sort();
+    QStringList expected = unitItems.split(' ') << "mnuExit" << "PopUpExit";
     expected.sort();
-    shown.sort();
-    QCOMPARE(shown, expected);
+    QCOMPARE(items, expected);
+    if (ConversionKind(kind) == ConversionKind::Weight) {
+        const QList<QAction*> popupUnits = w.find<QMenu>("PopUpmeasurements")->actions();
+        QCOMPARE(popupUnits.at(5)->objectName(), QStringLiteral("PopUpMicroG"));  // the popup lists it before MG
+        QCOMPARE(popupUnits.at(6)->objectName(), QStringLiteral("PopUpMG"));
+    }
 }
 
+// Each unit's buttons, and no others, with their captions and tooltips, in their
+// rows. Which buttons a unit has, and what each computes, the factor tests check
+// apart from the program's tables.
 void ConversionWindowTest::aUnitShowsOnlyItsButtonsInTheirRows()
 {
-    for (ConversionKind kind : kAllKinds) {
-        OpenWindow w(kind);
-        QVERIFY(w.exposed);
-        QVERIFY(!w.find<QLineEdit>("txtInput")->isVisible());  // collapsed: title and menu bar only
-        const WindowDesign& design = designOf(kind);
-        for (bool fromPopup : {false, true}) {
-            for (const SourceUnit& chosen : design.units) {
-                w.trigger(text(fromPopup ? chosen.popupItem : chosen.menuItem));
-                QVERIFY(w.find<QLineEdit>("txtInput")->isVisible());
-                for (const SourceUnit& unit : design.units)
-                    for (const TargetButton& target : unit.targets) {
-                        const auto* button =
-                            w.find(QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index));
-                        QCOMPARE(button->isVisible(), &unit == &chosen);
-                        QCOMPARE(button->y(), ui::twipsToPixels(600 + 240 * (target.row - 1)));
-                    }
-            }
+    QFETCH(int, kind);
+    OpenWindow w{ConversionKind(kind)};
+    QVERIFY(w.exposed);
+    QVERIFY(!w.find<QLineEdit>("txtInput")->isVisible());  // collapsed: title and menu bar only
+    const WindowDesign& design = designOf(ConversionKind(kind));
+    int targets = 0;
+    for (const SourceUnit& unit : design.units) targets += int(unit.targets.size());
+    int targetButtons = 0;
+    for (const QRadioButton* b : w.window.findChildren<QRadioButton*>()) targetButtons += b->objectName().contains('_');
+    QCOMPARE(targetButtons, targets);
+    for (bool fromPopup : {false, true}) {
+        for (const SourceUnit& chosen : design.units) {
+            w.trigger(text(fromPopup ? chosen.popupItem : chosen.menuItem));
+            QVERIFY(w.find<QLineEdit>("txtInput")->isVisible());
+            for (const SourceUnit& unit : design.units)
+                for (const TargetButton& target : unit.targets) {
+                    const QString name = QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index);
+                    const auto* button = w.find<QRadioButton>(name);
+                    QVERIFY2(button != nullptr, qPrintable(name));
+                    QCOMPARE(button->text() + "|" + button->toolTip(), text(target.caption) + "|" + text(target.tooltip));
+                    QCOMPARE(button->isVisible(), &unit == &chosen);
+                    QCOMPARE(button->y(), ui::twipsToPixels(600 + 240 * (target.row - 1)));
+                }
         }
     }
 }
@@ -435,31 +361,30 @@ void ConversionWindowTest::theBoxesDrawEveryCharacterOfEveryResult()
 {
     const QString fitting = "0.000000987654321098765";
     const QString widest = "987654321098765" + QString(186, u'0');
-    for (ConversionKind kind : kAllKinds) {
-        OpenWindow w(kind);
-        const WindowDesign& design = designOf(kind);
-        w.trigger(text(design.units[0].menuItem));
-        auto* amount = w.find<ui::FittedTextBox>("txtInput");
-        auto* result = w.find<ui::FittedTextBox>("txtOutput");
-        w.press(fitting);
-        QVERIFY(!amount->elided());
-        QCOMPARE(testing::wholeTextProblem(*amount), QString());
-        w.prompter.script({Answer::Yes});
-        w.click("optReset");
-        w.press(widest);
-        QVERIFY(amount->elided());
-        QCOMPARE(testing::wholeTextProblem(*amount), QString());
+    QFETCH(int, kind);
+    OpenWindow w{ConversionKind(kind)};
+    const WindowDesign& design = designOf(ConversionKind(kind));
+    w.trigger(text(design.units[0].menuItem));
+    auto* amount = w.find<ui::FittedTextBox>("txtInput");
+    auto* result = w.find<ui::FittedTextBox>("txtOutput");
+    w.press(fitting);
+    QVERIFY(!amount->elided());
+    QCOMPARE(testing::wholeTextProblem(*amount), QString());
+    w.prompter.script({Answer::Yes});
+    w.click("optReset");
+    w.press(widest);
+    QVERIFY(amount->elided());
+    QCOMPARE(testing::wholeTextProblem(*amount), QString());
 
-        for (const SourceUnit& unit : design.units) {
-            w.trigger(text(unit.menuItem));
-            for (const TargetButton& target : unit.targets) {
-                w.click(QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index));
-                const QString shown = result->text();
-                QVERIFY2(QRegularExpression(R"(^\d\.\d+E\+\d{3}$)").match(shown).hasMatch(), qPrintable(shown));
-                QVERIFY2(!result->elided(), qPrintable(shown));
-                const QString problem = testing::wholeTextProblem(*result);
-                QVERIFY2(problem.isEmpty(), qPrintable(shown + ": " + problem));
-            }
+    for (const SourceUnit& unit : design.units) {
+        w.trigger(text(unit.menuItem));
+        for (const TargetButton& target : unit.targets) {
+            w.click(QStringLiteral("%1_%2").arg(text(unit.group)).arg(target.index));
+            const QString shown = result->text();
+            QVERIFY2(QRegularExpression(R"(^\d\.\d+E\+\d{3}$)").match(shown).hasMatch(), qPrintable(shown));
+            QVERIFY2(!result->elided(), qPrintable(shown));
+            const QString problem = testing::wholeTextProblem(*result);
+            QVERIFY2(problem.isEmpty(), qPrintable(shown + ": " + problem));
         }
     }
 }

@@ -91,26 +91,34 @@ private slots:
 
     // Under "tmo Files" a name typed without an extension gets ".tmo"; a name with
     // its own extension, or one saved under "All Files", is kept as typed.
+    void saveAddsTheTmoExtensionOnlyWhereTheNameHasNone_data()
+    {
+        QTest::addColumn<bool>("allFiles");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("tmo Files, no extension") << false << "tape1" << "tape1.tmo";
+        QTest::newRow("tmo Files, own extension") << false << "notes.txt" << "notes.txt";
+        QTest::newRow("All Files, own extension") << true << "notes.txt" << "notes.txt";
+        QTest::newRow("All Files, no extension") << true << "tape2" << "tape2";
+    }
+
     void saveAddsTheTmoExtensionOnlyWhereTheNameHasNone()
     {
-        const std::tuple<bool, const char*, const char*> saves[] = {{false, "tape1", "tape1.tmo"},
-                                                                   {false, "notes.txt", "notes.txt"},
-                                                                   {true, "notes.txt", "notes.txt"},
-                                                                   {true, "tape2", "tape2"}};
-        for (const auto& [allFiles, typed, saved] : saves) {
-            QTemporaryDir folder;
-            whenShown<QFileDialog>([&folder, allFiles = allFiles, typed = typed](QFileDialog& dialog) {
-                dialog.setDirectory(folder.path());
-                if (allFiles) chooseType(*dialog.findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Up);
-                auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-                name->clear();
-                QTest::keyClicks(name, typed);
-                QTest::keyClick(name, Qt::Key_Return);
-            });
-            QtFileDialogs dialogs;
-            QCOMPARE(dialogs.chooseFileToSave(documentDialogSettings()),
-                     std::optional<std::string>(folder.filePath(saved).toStdString()));
-        }
+        QFETCH(bool, allFiles);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTemporaryDir folder;
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            dialog.setDirectory(folder.path());
+            if (allFiles) chooseType(*dialog.findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Up);
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            name->clear();
+            QTest::keyClicks(name, typed);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QtFileDialogs dialogs;
+        QCOMPARE(dialogs.chooseFileToSave(documentDialogSettings()),
+                 std::optional<std::string>(folder.filePath(saved).toStdString()));
     }
 
     void aCancelledColourOrPrintDialogChoosesNothing()

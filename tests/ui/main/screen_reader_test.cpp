@@ -1,5 +1,6 @@
 // What a screen reader finds in the windows: every box answers every boundary query
-// at once, each result reaches the one port that tells it, and the groups of keys
+// at once, each result (a conversion sent back among them) reaches the one port
+// that tells it, and the groups of keys
 // are groups, the angle keys' group saying the unit in force.
 
 #include "test_registry.h"
@@ -79,6 +80,8 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
         }
         QCOMPARE(told.results, (std::vector<std::string>{"15", "3.87298334620742", "3.87298334620742", "1500", "1500"}));
+        QCOMPARE(find<QLineEdit>("txtInput")->text(), "1500");  // sent into the input, ready for an operator
+        QVERIFY(find("cmdOperator_0")->isEnabled());
     }
 
     // The option buttons whose state the program sets, not their group: Qt's own

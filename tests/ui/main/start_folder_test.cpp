@@ -1,22 +1,15 @@
 // What the program finds and leaves in the folder it started in, through the real
 // windows on a real disk: memory files and copies of unsaved pages that are links,
-// pipes or folders; a full disk under a Save and a close; the restore question
-// closed without an answer; a second program sharing the memory files.
+// pipes or folders.
 
 #include "test_registry.h"
 #include "window_test.h"
 
-#include "memory/memory.h"
-#include "spool/in_memory_spool.h"
-#include "support/file_size_limit.h"
-#include "support/scripted_prompter.h"
-#include "ui/files/qt_text_files.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QWindow>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,100 +113,6 @@ private slots:
         QCOMPARE(contents(at("memory5.tmo")), "55\r\n");
         QCOMPARE(contents(at("memory7.tmo")), "\r\n");
         QCOMPARE(contents(at("unsaved-tape-5.tmo")), "5\r\n");
-    }
-
-    // No file may grow (a full disk) while the page is saved over an older tape and
-    // while the close writes the memory files: the old files stay whole, the user
-    // is told each time, and the page's copy stays for the next start.
-    void aFullDiskKeepsTheOldFilesAndSaysSo()
-    {
-        const QString tape = at("existing.tmo");
-        QVERIFY(put(tape, "old tape\r\n"));
-        QVERIFY(put(at("memory1.tmo"), "5\r\n"));
-        QVERIFY(restart());
-        QVERIFY(trigger({"mnuNew"}));
-        QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdMemory_0"}));
-        QCOMPARE(program().recoveryCopy().bringUpToDate(), "");
-        const QString copy = at("unsaved-tape-1.tmo");
-        const QByteArray copied = contents(copy);
-        QVERIFY(copied.startsWith("12"));
-
-        FileSizeLimit full(0);
-        QVERIFY(full.active());
-        expectFileDialog(tape);
-        expectBox([&](QMessageBox& box) {
-            QVERIFY2(box.text().startsWith("The page could not be saved to \"" + tape + "\"."), qPrintable(box.text()));
-            QVERIFY(answer(box, QMessageBox::Ok));
-        });
-        QVERIFY(trigger({"mnuSave"}));
-        QVERIFY(!boxesStillExpected());
-        QCOMPARE(contents(tape), "old tape\r\n");
-        QCOMPARE(contents(copy), copied);
-
-        expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Ok)); });  // the unsaved page
-        expectBox([&](QMessageBox& box) {
-            for (int k = 1; k <= 7; ++k) QVERIFY(box.text().contains(at(QString("memory%1.tmo").arg(k))));
-            QVERIFY(answer(box, QMessageBox::Ok));
-        });
-        QVERIFY(click({"cmdDestroy"}));
-        QCOMPARE(timesEnded(), 1);
-        QCOMPARE(contents(at("memory1.tmo")), "5\r\n");
-        QVERIFY(!QFile::exists(at("memory2.tmo")));
-        QCOMPARE(contents(copy), copied);
-        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
-    }
-
-    // Escape and the box's close button leave the copy for the next start; only No
-    // deletes it.
-    void theRestoreQuestionClosedWithoutAnAnswerKeepsTheCopy()
-    {
-        const QString copy = at("unsaved-tape-1.tmo");
-        QVERIFY(put(copy, "12 + 3 = 15#\n\r\n"));
-        const std::function<void(QMessageBox&)> answers[] = {
-            [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
-            [](QMessageBox& box) { box.windowHandle()->close(); },
-            [](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::No)); },
-        };
-        for (const auto& reply : answers) {
-            QVERIFY(QFile::exists(copy));
-            expectBox([&](QMessageBox& box) {
-                QVERIFY(box.text().contains("Do you want to restore this unsaved tape?"));
-                reply(box);
-            });
-            QVERIFY(restart());
-            QVERIFY(!find("txtSpool")->isVisible());
-        }
-        QVERIFY(!QFile::exists(copy));
-        QVERIFY(restart());  // nothing left to ask about
-    }
-
-    // A second program in the folder, started before this one closes, stores 7
-    // where this one stores 42; whichever closes first, both values are kept.
-    void twoProgramsInOneFolderKeepBothValuesWhicheverClosesFirst()
-    {
-        for (const bool thisClosesFirst : {true, false}) {
-            for (int k = 1; k <= 7; ++k) QFile::remove(at(QString("memory%1.tmo").arg(k)));
-            QVERIFY(restart());
-            QtTextFiles disk;
-            ScriptedPrompter prompter;
-            InMemorySpool spool;
-            Calculator otherCalculator(prompter, spool);
-            otherCalculator.start();
-            Memory other(otherCalculator, disk, folder().toStdString(), prompter);
-            other.restore();
-
-            QVERIFY(click({"cmdDigit_4", "cmdDigit_2", "cmdMemory_0"}));
-            otherCalculator.setInput("7");
-            other.pressMemory(MemoryKey::MPlus);
-            if (thisClosesFirst) QVERIFY(click({"cmdDestroy"}));
-            QVERIFY(other.closeCalculator());
-            if (!thisClosesFirst) QVERIFY(click({"cmdDestroy"}));
-
-            QByteArray all;
-            for (int k = 1; k <= 7; ++k) all += contents(at(QString("memory%1.tmo").arg(k)));
-            QCOMPARE(all, thisClosesFirst ? "42\r\n7\r\n\r\n\r\n\r\n\r\n\r\n" : "7\r\n42\r\n\r\n\r\n\r\n\r\n\r\n");
-            QVERIFY(prompter.asked.empty());
-        }
     }
 };
 

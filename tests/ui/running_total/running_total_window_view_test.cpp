@@ -64,17 +64,22 @@ private slots:
         }
     }
 
+    void sendExitAndTheCloseBoxCloseTheWindowAndOnlySendPassesTheTotalOn_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"optSendCalc", "mnuExit", "PopupExit", "close box"}) QTest::newRow(way) << way;
+    }
+
     void sendExitAndTheCloseBoxCloseTheWindowAndOnlySendPassesTheTotalOn()
     {
-        for (const std::string way : {"optSendCalc", "mnuExit", "PopupExit", "close box"}) {
-            Rig rig;
-            if (auto* send = rig.view.findChild<QRadioButton*>(way.c_str())) QTest::mouseClick(send, Qt::LeftButton);
-            else if (auto* action = rig.view.findChild<QAction*>(way.c_str())) action->trigger();
-            else rig.view.close();
-            QVERIFY2(!rig.view.isVisible() && !rig.model.visible(), way.c_str());
-            QCOMPARE(rig.text()->text(), QString());
-            QCOMPARE(rig.spool.text(), way == "optSendCalc" ? std::string("5#\n") : std::string());
-        }
+        QFETCH(QString, way);
+        Rig rig;
+        if (auto* send = rig.view.findChild<QRadioButton*>(way)) QTest::mouseClick(send, Qt::LeftButton);
+        else if (auto* action = rig.view.findChild<QAction*>(way)) action->trigger();
+        else rig.view.close();
+        QVERIFY(!rig.view.isVisible() && !rig.model.visible());
+        QCOMPARE(rig.text()->text(), QString());
+        QCOMPARE(rig.spool.text(), way == "optSendCalc" ? std::string("5#\n") : std::string());
     }
 
     // Send is pressed by the keyboard only once Tab has drawn its focus.
