@@ -26,7 +26,8 @@ using tallimo::Control;
 struct OpenPage {
     explicit OpenPage(int lines)
     {
-        program.start();
+        program.startUp();
+        program.finishStartUp();
         program.calculator().controls().show(Control::txtSpool);
         QString text;
         text.reserve(lines * 14);
@@ -50,7 +51,6 @@ void pressKeyOnTape(benchmark::State& state)
     // The tall window: the tape is laid out and on screen.
     page.program.calculator().controls().setHeight(tallimo::WindowHeight::Tall);
     window.render();
-    window.show();
 
     auto* digit = page.key(Control::cmdDigit_7);
     auto* trim = page.key(Control::cmdDelete);

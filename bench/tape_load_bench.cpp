@@ -49,12 +49,12 @@ void openLongTape(benchmark::State& state)
     double shown = 0, followed = 0, longestStep = 0;
     for (auto _ : state) {
         tallimo::app::Program program;
-        program.start();
+        program.startUp();
+        program.finishStartUp();
         auto& controls = program.calculator().controls();
         controls.show(Control::txtSpool);
         controls.setHeight(tallimo::WindowHeight::Tall);
         program.window().render();
-        program.window().show();
         QApplication::processEvents();
         tallimo::ui::TextEditSpool tape(program.window().tape());
 

@@ -20,10 +20,9 @@ void startMainWindow(benchmark::State& state)
 {
     for (auto _ : state) {
         auto program = std::make_unique<tallimo::app::Program>();
-        program->start();
-        program->window().show();
+        program->startUp();
         QApplication::processEvents();
-        program->window().completeBuild();
+        program->finishStartUp();
         state.PauseTiming();
         program.reset();
         QApplication::processEvents();

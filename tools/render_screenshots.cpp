@@ -62,10 +62,9 @@ int main(int argc, char* argv[])
     if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) fail("no scratch folder");
 
     tallimo::app::Program program([] {});
-    program.start();
+    program.startUp();
+    program.finishStartUp();
     QWidget& window = program.window();
-    window.show();
-    program.window().completeBuild();
 
     choose(window, "mnuNew");
     click(window, {"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0", "cmdMemory_0"});

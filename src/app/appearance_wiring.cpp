@@ -1,19 +1,8 @@
 #include "app/wiring.h"
 
-#include "ui/adapters/qt_text.h"
-#include "ui/appearance/wall_clock_jumps.h"
-
-#include <QLineEdit>
-
 namespace tallimo::app {
 
-namespace {
-
 using C = Control;
-
-void showText(QWidget* box, const std::string& text) { ui::setTextIfChanged(*static_cast<QLineEdit*>(box), text); }
-
-}  // namespace
 
 void wireTapeFormatting(ui::MainWindow& window, TapeFormatting& formatting)
 {
@@ -49,19 +38,6 @@ void wireDisplayOptions(ui::MainWindow& window, DisplayOptions& options)
     for (C date : {C::mnuDate, C::PopUpDate}) window.onClick(date, [o] { o->toggleDate(); });
     for (C time : {C::mnuTime, C::PopUpTime}) window.onClick(time, [o] { o->toggleTime(); });
     for (C results : {C::mnuResults, C::PopUpResults}) window.onClick(results, [o] { o->toggleResults(); });
-
-    QWidget* dateBox = window.widget(C::txtDate);
-    QWidget* timeBox = window.widget(C::txtTime);
-    QTimer* timer = &window.clock();
-    QObject::connect(timer, &QTimer::timeout, &window, [o, dateBox, timeBox, timer] {
-        const std::chrono::milliseconds next = o->tick();
-        showText(dateBox, o->dateText());
-        showText(timeBox, o->timeText());
-        timer->start(next);
-    });
-    // Set, or woken from sleep: the boxes show the new time at once, and the ticks
-    // fall on its seconds from then on.
-    new ui::WallClockJumps(&window, [timer] { timer->start(0); });
 }
 
 }  // namespace tallimo::app

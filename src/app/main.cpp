@@ -44,14 +44,7 @@ int main(int argc, char* argv[])
     tallimo::app::Program program;
     const tallimo::ui::SaveWhenTheDisplayIsLost lastWords(
         [&program](bool onWindowThread) { program.saveWithoutQuestions(onWindowThread); });
-    program.start();
-    program.window().show();
-    tallimo::app::afterFirstFrame(program.window(), [&program] {
-        program.window().completeBuild();
-        tallimo::app::setApplicationIcon();
-        tallimo::app::returnStartUpMemory();
-        // Asked once the window is up and the memory cells are in place.
-        program.reviewStartFolder();
-    });
+    program.startUp();
+    tallimo::app::afterFirstFrame(program.window(), [&program] { program.finishStartUp(); });
     return QApplication::exec();
 }

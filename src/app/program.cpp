@@ -1,10 +1,11 @@
 #include "app/program.h"
 
+#include "app/identity.h"
+#include "app/lean_process.h"
 #include "app/wiring.h"
 #include "common/messages.h"
 #include "ui/adapters/qt_text.h"
 #include "ui/appearance/qt_colour.h"
-#include "ui/main/calculator_keys.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,13 +29,10 @@ Program::Program(std::function<void()> end)
       schemes_(calculator_.controls()),
       options_(calculator_.controls(), clock_),
       window_(calculator_, *tape_, [this](ui::Companion kind) { return companions_.make(kind); }),
+      dateAndTime_(window_, options_),
       announcer_(window_),
-      entry_(calculator_, window_),
-      companions_(window_, {entry_, memory_.totalWindow(), totalPrompter_,
-                            [this] {
-                                windowMenu_.releaseColourMixer();
-                                window_.render();
-                            }}),
+      companions_(window_, {calculator_, memory_.totalWindow(), totalPrompter_,
+                            [this] { windowMenu_.releaseColourMixer(); }}),
       windowMenu_(calculator_.controls(), companions_),
       tapeStyle_(*tape_),
       fileDialogs_(&window_),
@@ -50,8 +48,9 @@ Program::Program(std::function<void()> end)
     documents_.keepRecoveryCopy(recovery_);
     memory_.keepRecoveryCopy(recovery_);
     prompter_.attach(&window_, [this] { window_.render(); });
-    ui::wireCalculatorKeys(window_, calculator_);
-    ui::wireEditMenu(window_, editMenu_);
+    wireCalculatorKeys(window_, calculator_);
+    wireEditMenu(window_, editMenu_);
+    wireDestroy(window_);
     wireScientificKeys(window_, scientific_);
     wireMemory(window_, memory_);
     wireDocuments(window_, documents_);
@@ -72,19 +71,30 @@ Program::Program(std::function<void()> end)
 
 Program::~Program() = default;
 
-void Program::start()
+void Program::startUp()
 {
-    window_.start();
-    applyScheme();
-    memory_.restore();
-    window_.render();
+    window_.renderOnceAfter([this] {
+        window_.start();
+        applyScheme();
+        memory_.restore();
+    });
+    dateAndTime_.start();
+    window_.show();
+}
+
+void Program::finishStartUp()
+{
+    window_.completeBuild();
+    setApplicationIcon();
+    returnStartUpMemory();
+    // Asked once the window is up and the memory cells are in place.
+    reviewStartFolder();
 }
 
 void Program::reviewStartFolder()
 {
     memory_.tellPassedOver();
     recovery_.offerLeftCopies();
-    window_.render();
 }
 
 bool Program::closeProgram()

@@ -2,6 +2,7 @@
 // The calculator with its main window, its ports and its companion windows, wired
 // together: what main() starts and what the window tests drive.
 
+#include "app/date_and_time.h"
 #include "app/program_windows.h"
 #include "appearance/colour_schemes.h"
 #include "appearance/display_options.h"
@@ -26,7 +27,6 @@
 #include "ui/files/qt_recovery_folder.h"
 #include "ui/files/qt_text_files.h"
 #include "ui/main/main_window.h"
-#include "ui/main/window_calculator_entry.h"
 #include "ui/shutdown/termination_signal.h"
 
 #include <functional>
@@ -48,14 +48,16 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // The start-up sequence, ending with the memory cells restored from their files;
-    // the window is shown by the caller.
-    void start();
+    // Start-up up to and including showing the window: the calculator's start, the
+    // companion windows loaded hidden, the colours, the memory cells restored from
+    // their files and the clock started.
+    void startUp();
 
-    // Once the window shows: names the memory files that start-up passed over, and
-    // offers back a page left unsaved by a run that ended without its closing
-    // question.
-    void reviewStartFolder();
+    // The work of start-up that the first frame need not wait for, once it is drawn:
+    // the rest of the window built, the application icon, the memory start-up used
+    // given back, and the start folder reviewed. A test that leaves it out sees the
+    // window as its first frame shows it.
+    void finishStartUp();
 
     // The process was told to stop (SIGTERM, SIGHUP, SIGINT): the memory files and
     // the copy of an unsaved page are written without a question, then the program
@@ -70,12 +72,17 @@ public:
     ui::MainWindow& window() { return window_; }
     Calculator& calculator() { return calculator_; }
     // For the windows that send a value into the calculator.
-    CalculatorEntry& entry() { return entry_; }
+    CalculatorEntry& entry() { return calculator_; }
     ProgramWindows& companions() { return companions_; }
+    DateAndTime& dateAndTime() { return dateAndTime_; }
     RecoveryCopy& recoveryCopy() { return recovery_; }
     const std::string& startFolder() const { return startFolder_; }
 
 private:
+    // Once the window shows: names the memory files that start-up passed over, and
+    // offers back a page left unsaved by a run that ended without its closing
+    // question.
+    void reviewStartFolder();
     bool closeProgram();
     void applyScheme();
 
@@ -99,8 +106,8 @@ private:
     // The main window owns the companion windows, which refer to everything above;
     // everything below refers to the main window.
     ui::MainWindow window_;
+    DateAndTime dateAndTime_;
     ui::ResultAnnouncer announcer_;
-    ui::WindowCalculatorEntry entry_;
     ProgramWindows companions_;
     WindowMenu windowMenu_;
     ui::TextEditStyle tapeStyle_;

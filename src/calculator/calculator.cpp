@@ -114,12 +114,14 @@ void Calculator::start()
 void Calculator::setInput(std::string text)
 {
     input_ = std::move(text);
+    controls_.changed();
     inputChanged();
 }
 
 void Calculator::setOutput(int index, std::string text)
 {
     outputs_[static_cast<std::size_t>(index)] = std::move(text);
+    controls_.changed();
     outputChanged();
 }
 

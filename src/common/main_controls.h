@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -182,11 +183,11 @@ public:
     bool visible(Control c) const { return flags_[index(c)].visible; }
     bool checked(Control c) const { return flags_[index(c)].checked; }
 
-    void enable(Control c, bool on = true) { flags_[index(c)].enabled = on; }
+    void enable(Control c, bool on = true) { set(flags_[index(c)].enabled, on); }
     void disable(Control c) { enable(c, false); }
-    void show(Control c, bool on = true) { flags_[index(c)].visible = on; }
+    void show(Control c, bool on = true) { set(flags_[index(c)].visible, on); }
     void hide(Control c) { show(c, false); }
-    void check(Control c, bool on = true) { flags_[index(c)].checked = on; }
+    void check(Control c, bool on = true) { set(flags_[index(c)].checked, on); }
 
     // A named group of controls whose states are set together.
     void enable(std::span<const Control> group, bool on = true)
@@ -196,7 +197,12 @@ public:
     void disable(std::span<const Control> group) { enable(group, false); }
 
     WindowHeight height() const { return height_; }
-    void setHeight(WindowHeight h) { height_ = h; }
+    void setHeight(WindowHeight h)
+    {
+        if (height_ == h) return;
+        height_ = h;
+        changed();
+    }
 
     // Both twins of a menu command, in the order menu bar, then popup.
     void enableMenuPair(Control bar, Control popup, bool on)
@@ -206,7 +212,23 @@ public:
     }
     void enable(MenuPair pair, bool on = true) { enableMenuPair(pair.bar, pair.popup, on); }
 
+    // How the window learns that what it shows changed: `listener` runs after every
+    // change of a flag or of the height, and after every change that the calculator
+    // reports through changed() (the text of a box). One listener at a time.
+    void onChange(std::function<void()> listener) { listener_ = std::move(listener); }
+    void changed() const
+    {
+        if (listener_) listener_();
+    }
+
 private:
+    void set(bool& flag, bool on)
+    {
+        if (flag == on) return;
+        flag = on;
+        changed();
+    }
+
     struct Flags {
         bool enabled;
         bool visible;
@@ -216,6 +238,7 @@ private:
 
     std::array<Flags, kControlCount> flags_;
     WindowHeight height_ = WindowHeight::Short;
+    std::function<void()> listener_;
 };
 
 }  // namespace tallimo

@@ -1,6 +1,7 @@
 #pragma once
 // A companion window is loaded hidden at start and seldom opened: it builds its
-// menus and controls the first time it shows, not when it is made.
+// menus and controls the first time it shows, not when it is made. Showing is the one
+// thing that builds them.
 
 namespace tallimo::ui {
 
@@ -9,14 +10,6 @@ class BuiltOnFirstShow : public Window {
 public:
     using Window::Window;
 
-    // Builds the controls now, for whoever needs them before the first show.
-    void ensureBuilt()
-    {
-        if (built_) return;
-        built_ = true;
-        build();
-    }
-
     void setVisible(bool visible) override
     {
         if (visible) ensureBuilt();
@@ -24,7 +17,14 @@ public:
     }
 
 protected:
-    bool built() const { return built_; }
+    // For a window's own way of showing, which fills the controls in before it
+    // shows them.
+    void ensureBuilt()
+    {
+        if (built_) return;
+        built_ = true;
+        build();
+    }
     virtual void build() = 0;
 
 private:

@@ -10,7 +10,7 @@ void BackgroundPicture::mousePressEvent(QMouseEvent* event)
     // press that a key ignores travels to their common parent and never lands here;
     // the check keeps that true should anything be placed inside the picture.
     const bool onPicture = childAt(event->position().toPoint()) == nullptr;
-    if (event->button() == Qt::RightButton && onPicture && popup_) popup_->popup(event->globalPosition().toPoint());
+    if (event->button() == Qt::RightButton && onPicture && popup_) popup_()->popup(event->globalPosition().toPoint());
     event->accept();
 }
 

@@ -3,8 +3,9 @@
 // press on it, and only on it, opens the popup menu at the mouse.
 
 #include <QMenu>
-#include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 namespace tallimo::ui {
 
@@ -13,13 +14,14 @@ class BackgroundPicture : public QWidget {
 public:
     explicit BackgroundPicture(QWidget* parent) : QWidget(parent) {}
 
-    void setPopupMenu(QMenu* menu) { popup_ = menu; }
+    // `popup` gives the window's popup, which may be built late.
+    void setPopupMenu(std::function<QMenu*()> popup) { popup_ = std::move(popup); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QPointer<QMenu> popup_;
+    std::function<QMenu*()> popup_;
 };
 
 }  // namespace tallimo::ui

@@ -23,6 +23,8 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace tallimo::ui {
 
@@ -143,9 +145,11 @@ QString angleUnit(const std::string& mode)
     return QStringLiteral("degrees");
 }
 
+bool isPopupItem(Control control) { return controlName(control).starts_with("PopUp"); }
+
 // The memory panel lies in the lower band, which the window does not show at start,
 // and the popup waits for a right click: the first frame needs neither.
-bool isBuiltLate(Control control) { return isPanelControl(control); }
+bool isBuiltLate(Control control) { return isPanelControl(control) || isPopupItem(control); }
 
 // The panel shows with its cells. Its cancel key alone is the design's state before
 // start-up hides it, which no one sees.
@@ -178,30 +182,21 @@ MainWindow::MainWindow(Calculator& calculator, QTextEdit& tape, CompanionFactory
     buildControls(false);
     keys_ = new KeyboardKeys(*this, [this] { return popupMenu(); });
     keys_->adopt();
-
-    clock_ = new QTimer(this);
-    clock_->setObjectName(QStringLiteral("Timer1"));
-    // Each tick arms the next one for the start of the clock's next second: one
-    // wakeup a second, and none of a coarse timer's early or late firing.
-    clock_->setSingleShot(true);
-    clock_->setTimerType(Qt::PreciseTimer);
-
-    connectClicks();
-    for (C destroy : {C::cmdDestroy, C::mnuDestroy, C::PopUpDestroy}) onClick(destroy, [this] { close(); });
-    // The user's typing on the tape changes the menus that follow it.
-    connect(&tape_, &QTextEdit::textChanged, this, [this] {
-        if (dispatching_ == 0) render();
-    });
-
+    connectClicks(false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     keepOneSize(*this);
+    // Another window sending a value, the user typing on the tape: whatever changes
+    // the calculator outside a click shows at once.
+    calculator_.controls().onChange([this] {
+        if (dispatching_ == 0) render();
+    });
     render();
 }
 
 MainWindow::~MainWindow()
 {
-    // The tape dies with the window's children, after this window's own members.
-    disconnect(&tape_, nullptr, this, nullptr);
+    // The window's children, the tape among them, die after this window's own members.
+    calculator_.controls().onChange({});
 }
 
 void MainWindow::buildControls(bool late)
@@ -220,6 +215,7 @@ void MainWindow::buildControls(bool late)
     // A right click between the angle keys still reaches the background's popup.
     angleKeys_->setMask(angleKeys_->childrenRegion());
     background_ = static_cast<BackgroundPicture*>(widgets_[index(C::pctBackGround)]);
+    background_->setPopupMenu([this] { return popupMenu(); });
     for (C clockBox : {C::txtDate, C::txtTime}) {
         setBoxColours(*widget(clockBox), kDateBoxColour, kRed);
         // Read with the eyes, not worked with the keys: Tab passes them by.
@@ -264,21 +260,8 @@ void MainWindow::buildLate()
     lateBuilt_ = true;
     buildControls(true);
     popup_ = buildPopupMenu(*this, actions_);
-    background_->setPopupMenu(popup_);
-    connectClicks();
+    connectClicks(true);
     keys_->adopt();
-}
-
-QWidget* MainWindow::widget(Control control)
-{
-    if (isBuiltLate(control)) completeBuild();
-    return widgets_[index(control)];
-}
-
-QAction* MainWindow::action(Control control)
-{
-    if (actions_[index(control)] == nullptr && widgets_[index(control)] == nullptr) completeBuild();
-    return actions_[index(control)];
 }
 
 QMenu* MainWindow::popupMenu()
@@ -287,12 +270,11 @@ QMenu* MainWindow::popupMenu()
     return popup_;
 }
 
-void MainWindow::connectClicks()
+void MainWindow::connectClicks(bool late)
 {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const auto control = static_cast<Control>(i);
-        if (connected_[i]) continue;
-        connected_[i] = widgets_[i] != nullptr || actions_[i] != nullptr;
+        if (isBuiltLate(control) != late) continue;
         if (auto* button = qobject_cast<QAbstractButton*>(widgets_[i])) {
             connect(button, &QAbstractButton::clicked, this, [this, control] { clicked(control); });
         } else if (QAction* item = actions_[i]) {
@@ -301,14 +283,25 @@ void MainWindow::connectClicks()
     }
 }
 
-void MainWindow::onClick(Control control, std::function<void()> handler) { handlers_[index(control)] = std::move(handler); }
+void MainWindow::onClick(Control control, std::function<void()> handler)
+{
+    std::function<void()>& bound = handlers_[index(control)];
+    if (bound) throw std::logic_error("a second handler for " + std::string(controlName(control)));
+    bound = std::move(handler);
+}
 
 void MainWindow::clicked(Control control)
 {
-    // The handler may show a message box; the tape's changes meanwhile need no
-    // screen of their own, the click renders once at its end.
+    // The handler may show a message box, which renders before it opens; the
+    // changes meanwhile need no screen of their own.
+    if (const auto& handler = handlers_[index(control)]) renderOnceAfter(handler);
+    else render();
+}
+
+void MainWindow::renderOnceAfter(const std::function<void()>& steps)
+{
     ++dispatching_;
-    if (const auto& handler = handlers_[index(control)]) handler();
+    steps();
     --dispatching_;
     render();
 }
@@ -390,13 +383,11 @@ void MainWindow::applyHeight(WindowHeight height)
 
 void MainWindow::start()
 {
-    ++dispatching_;  // one render at the end, not one for each step
-    calculator_.start();
-    --dispatching_;
-    loadCompanions();
-    applyStartColours();
-    clock_->start(0);
-    render();
+    renderOnceAfter([this] {
+        calculator_.start();
+        loadCompanions();
+        applyStartColours();
+    });
     focusKey();
 }
 

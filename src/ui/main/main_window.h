@@ -11,10 +11,8 @@
 
 #include <QMainWindow>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <array>
-#include <bitset>
 #include <functional>
 #include <memory>
 
@@ -32,18 +30,25 @@ public:
     ~MainWindow() override;
 
     // Start-up: the calculator's own start, then the companion windows loaded
-    // hidden, the window's start colours and the clock.
+    // hidden and the window's start colours.
     void start();
 
     // Runs `handler` when the control is clicked (key, option button, check box or
-    // menu item), then renders. A later registration replaces an earlier one. A
-    // check box, option button or checkable menu item shows the calculator's checked
+    // menu item), then renders. A control has one handler: a second one for the same
+    // control throws std::logic_error, so that no binding silently replaces another.
+    // A check box, option button or checkable menu item shows the calculator's checked
     // flag after the click: a handler that lets a mark change records it there.
     void onClick(Control control, std::function<void()> handler);
+    bool isBound(Control control) const { return static_cast<bool>(handlers_[index(control)]); }
 
-    // Shows the calculator's state. Clicks render by themselves; anything else that
-    // changes the calculator (another window sending a value) calls this.
+    // Shows the calculator's state. The window renders by itself after each click,
+    // and whenever the calculator reports a change outside one; a message box about
+    // to open calls this, so that the screen shows the state of that moment.
     void render();
+
+    // Runs `steps`, each of which may change the calculator, and renders once after
+    // them all rather than after each.
+    void renderOnceAfter(const std::function<void()>& steps);
 
     // Asked by every way of closing the window (the close box, DESTROY, Destroy in
     // the menus); false keeps the program running. Without one the window closes.
@@ -54,17 +59,19 @@ public:
     QColor background() const;
 
     // What the first frame does not show, the memory panel and the popup menu, is
-    // built here, just after it; anything that asks for one of them builds them
-    // at once, and a panel the calculator shows is built before it renders.
+    // built here, just after it. Before then, the first need builds them: the
+    // calculator showing the panel, or the popup being asked for.
     void completeBuild();
 
-    // The widget of a control, or nothing for a menu item.
-    QWidget* widget(Control control);
-    // The menu item of a control, or nothing for a widget.
-    QAction* action(Control control);
+    // The widget of a control: nothing for a menu item, nor for a control of the
+    // memory panel before completeBuild().
+    QWidget* widget(Control control) const { return widgets_[index(control)]; }
+    // The menu item of a control: nothing for a widget, nor for an item of the popup
+    // before completeBuild().
+    QAction* action(Control control) const { return actions_[index(control)]; }
+    // The right-click popup, built if it is not yet.
     QMenu* popupMenu();
     QTextEdit& tape() const { return tape_; }
-    QTimer& clock() const { return *clock_; }
     // A companion window, once start() has loaded it.
     QWidget* companion(Companion kind) const { return companions_[static_cast<std::size_t>(kind)].get(); }
 
@@ -74,14 +81,13 @@ protected:
 private:
     static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
 
-    // The controls built at start, or those built late.
+    // The controls built at start, or those built late, with their clicks forwarded.
     void buildControls(bool late);
+    void connectClicks(bool late);
     // The angle keys' group, which says the mode in force to a screen reader.
     QWidget* angleKeys();
     void renderAngleUnit();
     void buildLate();
-    // Forwards the clicks of every control not yet connected.
-    void connectClicks();
     void clicked(Control control);
     void loadCompanions();
     void applyStartColours();
@@ -100,11 +106,9 @@ private:
     QWidget* panelBacking_ = nullptr;  // none until the memory panel first shows
     QWidget* angleKeys_ = nullptr;
     QMenu* popup_ = nullptr;
-    QTimer* clock_ = nullptr;
     std::array<QWidget*, kControlCount> widgets_{};
     ActionTable actions_{};
     std::array<std::function<void()>, kControlCount> handlers_;
-    std::bitset<kControlCount> connected_;
     bool lateBuilt_ = false;
     std::array<std::unique_ptr<QWidget>, kCompanionLoadOrder.size()> companions_;
     std::function<bool()> closingRoutine_;

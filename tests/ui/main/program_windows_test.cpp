@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(ui::backgroundOf(*program().companions().colourMixer()), ui::fromQColor(kRed));
         // Never shown yet: the colour waits for the controls, built at the first showing.
         ui::RunningTotalWindowView* total = program().companions().runningTotal();
-        total->ensureBuilt();
+        total->show();
         QCOMPARE(total->centralWidget()->palette().color(QPalette::Window), kRed);
         QVERIFY(item("mnuScheme2")->isChecked() && item("PopUpScheme2")->isChecked());
         QVERIFY(!item("mnuScheme3")->isChecked() && !item("PopUpScheme3")->isChecked());
@@ -95,6 +95,17 @@ private slots:
         QVERIFY(trigger({"mnuWeight"}));
         QVERIFY(conversion(ConversionKind::Weight).isVisible());
         QCOMPARE(conversion(ConversionKind::Weight).background(), kRed);
+    }
+
+    void aWindowLoadedHiddenHasItsControlsOnceShown()
+    {
+        ui::ConversionWindow& distance = conversion(ConversionKind::Distance);
+        QVERIFY(distance.findChild<QPushButton*>("Keypad_1") == nullptr);
+        QVERIFY(trigger({"mnuDistance"}));
+        QVERIFY(distance.findChild<QPushButton*>("Keypad_1") != nullptr);
+        ui::RunningTotalWindowView* total = program().companions().runningTotal();
+        total->show();
+        QVERIFY(total->findChild<QLineEdit*>("txtRunningTotal") != nullptr);
     }
 
     // One row for each conversion window in the menus: a window added to the table
@@ -275,7 +286,6 @@ private slots:
     void everyWindowCarriesTheProgramsNameAndIcon()
     {
         app::setApplicationIdentity();
-        app::setApplicationIcon();
         QCOMPARE(QApplication::applicationName(), "Tallimo");
         QVERIFY(!QApplication::applicationVersion().isEmpty());
         QCOMPARE(QGuiApplication::desktopFileName(), "org.tallimo.Tallimo");

@@ -6,6 +6,7 @@
 #include "test_registry.h"
 #include "window_test.h"
 
+#include "common/conversion_entries.h"
 #include "support/box_text_check.h"
 #include "ui/accessibility/box_text_accessible.h"
 #include "ui/conversion/conversion_window.h"
@@ -36,9 +37,8 @@ class ScreenReaderTest : public WindowTest {
 private slots:
     void everyBoxOfEveryWindowAnswersEveryOffsetAndBoundary()
     {
-        for (ConversionKind kind : kConversionKinds)
-            program().companions().conversion(kind)->ensureBuilt();
-        program().companions().runningTotal()->ensureBuilt();
+        for (ConversionKind kind : kConversionKinds) program().companions().showConversion(kind);
+        program().companions().runningTotal()->show();
         std::multiset<QString> boxes;
         for (QWidget* widget : QApplication::allWidgets()) {
             auto* box = qobject_cast<QLineEdit*>(widget);
@@ -65,7 +65,7 @@ private slots:
         Told told;
         calculator().tellResultsTo(told);
         QVERIFY(click({"cmdDigit_1", "cmdDigit_2", "cmdOperator_0", "cmdDigit_3", "cmdEquals_0"}));
-        window().clock().start(0);
+        program().dateAndTime().start();
         QTest::qWait(20);
         QVERIFY(click({"cmdScientific_3", "cmdMemory_0", "cmdMemory_2", "optMemory_0"}));
         expectBox([](QMessageBox& box) { QVERIFY(answer(box, QMessageBox::Yes)); });
@@ -88,9 +88,8 @@ private slots:
     // interface reads them as check boxes whose action ticks them and sends nothing.
     void theProgramsOptionButtonsAreRadioButtonsPressedAsClicked()
     {
-        for (ConversionKind kind : kConversionKinds)
-            program().companions().conversion(kind)->ensureBuilt();
-        program().companions().runningTotal()->ensureBuilt();
+        for (ConversionKind kind : kConversionKinds) program().companions().showConversion(kind);
+        program().companions().runningTotal()->show();
         int options = 0;
         for (QWidget* widget : QApplication::allWidgets()) {
             auto* option = qobject_cast<QRadioButton*>(widget);

@@ -22,26 +22,23 @@ void WindowTest::init()
     QVERIFY(startProgram());
 }
 
-bool WindowTest::startProgram(bool completeBuild)
+bool WindowTest::startProgram(bool finishStartUp)
 {
     ended_ = 0;
     program_ = std::make_unique<app::Program>([this] { ++ended_; });
-    program_->start();
-    program_->window().show();
+    program_->startUp();
     if (!QTest::qWaitForWindowExposed(&program_->window())) {
         qWarning("the main window was never shown");
         return false;
     }
-    if (!completeBuild) return true;
-    program_->window().completeBuild();
-    program_->reviewStartFolder();
+    if (finishStartUp) program_->finishStartUp();
     return true;
 }
 
-bool WindowTest::restart(bool completeBuild)
+bool WindowTest::restart(bool finishStartUp)
 {
     program_.reset();
-    return startProgram(completeBuild);
+    return startProgram(finishStartUp);
 }
 
 void WindowTest::cleanup()

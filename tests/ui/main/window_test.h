@@ -43,9 +43,9 @@ protected:
     // How often the program ended.
     int timesEnded() const { return ended_; }
     // Ends this program without its closing routine and starts a new one in the same
-    // folder, as the next run would; `completeBuild` false leaves out what the
-    // program builds only once its window is drawn.
-    [[nodiscard]] bool restart(bool completeBuild = true);
+    // folder, as the next run would; `finishStartUp` false leaves out what the
+    // program does only once its window is drawn.
+    [[nodiscard]] bool restart(bool finishStartUp = true);
     QString folder() const { return folder_->path(); }
 
     // Clicks the keys named, e.g. {"cmdDigit_1", "cmdOperator_0"}, with the mouse.
@@ -64,7 +64,7 @@ private slots:
 
 private:
     void watchForBoxes();
-    [[nodiscard]] bool startProgram(bool completeBuild = true);
+    [[nodiscard]] bool startProgram(bool finishStartUp = true);
 
     std::unique_ptr<QTemporaryDir> folder_;
     QString previousFolder_;

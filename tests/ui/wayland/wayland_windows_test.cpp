@@ -50,10 +50,9 @@ private slots:
         int ended = 0;
         {
             app::Program program([&ended] { ++ended; });
-            program.start();
-            program.window().show();
+            program.startUp();
             QVERIFY(QTest::qWaitForWindowExposed(&program.window()));
-            program.window().completeBuild();
+            program.finishStartUp();
 
             app::ProgramWindows& windows = program.companions();
             for (ConversionKind kind : kConversionKinds) windows.showConversion(kind);

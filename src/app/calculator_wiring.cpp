@@ -1,10 +1,11 @@
-#include "ui/main/calculator_keys.h"
+#include "app/wiring.h"
 
-namespace tallimo::ui {
+namespace tallimo::app {
 
-void wireCalculatorKeys(MainWindow& window, Calculator& calculator)
+using C = Control;
+
+void wireCalculatorKeys(ui::MainWindow& window, Calculator& calculator)
 {
-    using C = Control;
     Calculator* calc = &calculator;
     for (Digit d : kDigits) window.onClick(controlOf(d), [calc, d] { calc->pressDigit(d); });
     for (Operator op : kOperators) window.onClick(controlOf(op), [calc, op] { calc->pressOperator(op); });
@@ -23,13 +24,19 @@ void wireCalculatorKeys(MainWindow& window, Calculator& calculator)
     window.onClick(C::PopUpWipe, [calc] { calc->menuWipe(); });
 }
 
-void wireEditMenu(MainWindow& window, EditMenu& menu)
+void wireEditMenu(ui::MainWindow& window, EditMenu& menu)
 {
-    using C = Control;
     EditMenu* edit = &menu;
     for (C copy : {C::mnuCopy, C::PopUpCopy}) window.onClick(copy, [edit] { edit->copy(); });
     for (C cut : {C::mnuCut, C::PopUpCut}) window.onClick(cut, [edit] { edit->cut(); });
     for (C paste : {C::mnuPaste, C::PopUpPaste}) window.onClick(paste, [edit] { edit->paste(); });
 }
 
-}  // namespace tallimo::ui
+void wireDestroy(ui::MainWindow& window)
+{
+    // Every way of closing asks the closing routine, as the close box does.
+    ui::MainWindow* w = &window;
+    for (C destroy : {C::cmdDestroy, C::mnuDestroy, C::PopUpDestroy}) window.onClick(destroy, [w] { w->close(); });
+}
+
+}  // namespace tallimo::app
