@@ -1,9 +1,9 @@
 // A key press with its tape append must cost the same on a long tape as on a short
 // one. Each round presses "7" and then "C", which writes one character to the tape
-// and takes it back, so the tape keeps its length however many rounds run. The page
+// and takes it back, so the tape keeps its length however many rounds run. The tape
 // is unsaved, so its recovery copy is kept as in use: each run lasts long enough for
 // the copy's timer to go off and write the whole tape at least once. The view shows
-// the end of the page and follows it.
+// the end of the tape and follows it.
 
 #include "app/program.h"
 
@@ -22,9 +22,9 @@ namespace {
 using tallimo::Control;
 
 // A started program in a scratch folder (the recovery copy goes to the folder current
-// at start) with an open page of the given number of tape lines.
-struct OpenPage {
-    explicit OpenPage(int lines)
+// at start) with an open tape of the given number of tape lines.
+struct OpenTape {
+    explicit OpenTape(int lines)
     {
         program.startUp();
         program.finishStartUp();
@@ -34,7 +34,7 @@ struct OpenPage {
         for (int i = 0; i < lines; ++i) text += QStringLiteral("12 + 3 = 15#\n");
         program.window().tape().setPlainText(text);
     }
-    ~OpenPage() { QDir::setCurrent(previousFolder); }
+    ~OpenTape() { QDir::setCurrent(previousFolder); }
     QAbstractButton* key(Control control) { return qobject_cast<QAbstractButton*>(program.window().widget(control)); }
 
     QTemporaryDir folder;
@@ -46,7 +46,7 @@ struct OpenPage {
 void pressKeyOnTape(benchmark::State& state)
 {
     const auto lines = static_cast<int>(state.range(0));
-    OpenPage page(lines);
+    OpenTape page(lines);
     auto& window = page.program.window();
     // The tall window: the tape is laid out and on screen.
     page.program.calculator().controls().setHeight(tallimo::WindowHeight::Tall);
@@ -54,8 +54,8 @@ void pressKeyOnTape(benchmark::State& state)
 
     auto* digit = page.key(Control::cmdDigit_7);
     auto* trim = page.key(Control::cmdDelete);
-    // The first change at the end lays out the whole page that was just opened; the
-    // rounds measure the presses that follow, with the view at the end of the page,
+    // The first change at the end lays out the whole tape that was just opened; the
+    // rounds measure the presses that follow, with the view at the end of the tape,
     // which each of them keeps in view.
     digit->click();
     trim->click();
@@ -73,10 +73,10 @@ void pressKeyOnTape(benchmark::State& state)
 }
 
 // The pause that writing the copy makes, once at most every two seconds while the
-// page changes: the tape's text taken, turned into the code page and written whole.
+// tape changes: the tape's text taken, turned into the code page and written whole.
 void writeRecoveryCopy(benchmark::State& state)
 {
-    OpenPage page(static_cast<int>(state.range(0)));
+    OpenTape page(static_cast<int>(state.range(0)));
     auto* digit = page.key(Control::cmdDigit_7);
     for (auto _ : state) {
         state.PauseTiming();

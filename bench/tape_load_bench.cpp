@@ -1,8 +1,8 @@
-// How long a long file takes to show on the page, as Open and the restore of a left
-// page put it there: one line of 1 MB (digits, with nowhere to break the line) and
-// 4 MiB of short lines, the longest line and the largest page Open accepts; and one
+// How long a long file takes to show on the tape, as Open and the restore of a left
+// tape put it there: one line of 1 MB (digits, with nowhere to break the line) and
+// 4 MiB of short lines, the longest line and the largest tape Open accepts; and one
 // line of 10 MB and 16 MiB of short lines, which Open refuses, to show why.
-// "shown" is the page drawn with the text on it; "laid out" is the whole text laid
+// "shown" is the tape drawn with the text on it; "laid out" is the whole text laid
 // out, which the text box does in the background, and "longest step" the longest
 // the window stayed deaf meanwhile. For 16 MiB the background layout is not waited
 // for: on Qt 6.4 it runs for many minutes, some of its steps for minutes at a time.
@@ -10,8 +10,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/main_window_bench --benchmark_filter=openLongTape
 
 #include "app/program.h"
-#include "spool/document_file.h"
-#include "ui/adapters/text_edit_spool.h"
+#include "tape/document_file.h"
+#include "ui/adapters/text_edit_tape.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,7 +56,7 @@ void openLongTape(benchmark::State& state)
         controls.setHeight(tallimo::WindowHeight::Tall);
         program.window().render();
         QApplication::processEvents();
-        tallimo::ui::TextEditSpool tape(program.window().tape());
+        tallimo::ui::TextEditTape tape(program.window().tape());
 
         QElapsedTimer clock;
         clock.start();

@@ -6,7 +6,7 @@
 #include "fuzz_support.h"
 #include "calculator/calculator.h"
 #include "calculator/scientific.h"
-#include "spool/in_memory_spool.h"
+#include "tape/in_memory_tape.h"
 
 #include <algorithm>
 #include <cctype>
@@ -89,8 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::vector<Key> keys = allKeys();
     const std::uint8_t* end = data + size;
     BytePrompter prompter(data, end);
-    InMemorySpool spool;
-    Calculator calculator(prompter, spool);
+    InMemoryTape tape;
+    Calculator calculator(prompter, tape);
     ScientificKeys scientific(calculator);
     calculator.start();
 
@@ -98,9 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (data < end) {
         const Key& key = keys[*data++ % keys.size()];
         if (!calculator.controls().enabled(key.control)) continue;
-        const std::string before = spool.text();
+        const std::string before = tape.text();
         key.press(calculator, scientific);
-        const std::string after = spool.text();
+        const std::string after = tape.text();
 
         const std::string_view name = controlName(key.control);
         operatorPressed = operatorPressed || name.starts_with("cmdOperator");

@@ -8,7 +8,7 @@
 #include "common/in_memory_files.h"
 #include "common/numbers.h"
 #include "memory/memory_files.h"
-#include "spool/in_memory_spool.h"
+#include "tape/in_memory_tape.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto contents = splitFiles(std::string_view(reinterpret_cast<const char*>(data), size));
     InMemoryFiles disk;
     OkPrompter prompter;
-    InMemorySpool spool;
-    Calculator calculator(prompter, spool);
+    InMemoryTape tape;
+    Calculator calculator(prompter, tape);
     calculator.start();
     MemoryFiles files(calculator, disk, "folder");
     for (std::size_t i = 0; i < contents.size(); ++i) disk.files[files.pathOf(static_cast<int>(i) + 1)] = contents[i];

@@ -1,1 +1,1 @@
-tallimo_fuzzer(tape_document_fuzzer SOURCES tape_document_fuzzer.cpp LIBS tallimo_spool)
+tallimo_fuzzer(tape_document_fuzzer SOURCES tape_document_fuzzer.cpp LIBS tallimo_tape)

@@ -1,12 +1,12 @@
-// Opens a tape document of arbitrary bytes: no crash, the page holds text only, a
+// Opens a tape document of arbitrary bytes: no crash, the tape holds text only, a
 // file that is already clean text opens unchanged (less the line end a save adds),
-// and saving and opening again gives back the same page.
+// and saving and opening again gives back the same tape.
 
 #include "fuzz_support.h"
 #include "common/in_memory_files.h"
-#include "spool/document_file.h"
-#include "spool/documents.h"
-#include "spool/in_memory_spool.h"
+#include "tape/document_file.h"
+#include "tape/documents.h"
+#include "tape/in_memory_tape.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -33,7 +33,7 @@ public:
     void endJob() override {}
 };
 
-// Valid UTF-8 with no NUL: what the page may hold.
+// Valid UTF-8 with no NUL: what the tape may hold.
 bool isCleanText(std::string_view text) { return withTextOnly(text) == text; }
 
 }  // namespace
@@ -46,14 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedDialogs dialogs;
     NoPrinter printer;
     OkPrompter prompter;
-    InMemorySpool spool;
+    InMemoryTape tape;
     MainControls controls;
     std::string fileName;
     std::int16_t fileNumber = 0;
-    Documents documents(controls, spool, prompter, {disk, dialogs, printer}, {fileName, fileNumber});
+    Documents documents(controls, tape, prompter, {disk, dialogs, printer}, {fileName, fileNumber});
 
     documents.open();
-    const std::string page = spool.text();
+    const std::string page = tape.text();
     require(controls.visible(Control::txtSpool));
     require(isCleanText(page));
     if (isCleanText(bytes)) {
@@ -66,6 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(disk.files.at("saved.tmo") == page + "\r\n");
     disk.files["page.tmo"] = disk.files.at("saved.tmo");
     documents.open();
-    require(spool.text() == page);
+    require(tape.text() == page);
     return 0;
 }

@@ -1,4 +1,4 @@
-// Renders the README's picture of the main window from the real program: a page
+// Renders the README's picture of the main window from the real program: a tape
 // opened with New and a few sums clicked on the keys, so the tape, the results and
 // a memory cell show. Run offscreen by scripts/screenshots.
 

@@ -6,8 +6,8 @@ void wireDocuments(ui::MainWindow& window, Documents& documents)
 {
     using C = Control;
     Documents* d = &documents;
-    window.onClick(C::mnuNew, [d] { d->newPage(MenuOrigin::MenuBar); });
-    window.onClick(C::PopUpNew, [d] { d->newPage(MenuOrigin::Popup); });
+    window.onClick(C::mnuNew, [d] { d->newTape(MenuOrigin::MenuBar); });
+    window.onClick(C::PopUpNew, [d] { d->newTape(MenuOrigin::Popup); });
     window.onClick(C::mnuSave, [d] { d->save(MenuOrigin::MenuBar); });
     window.onClick(C::PopUpSave, [d] { d->save(MenuOrigin::Popup); });
     for (C open : {C::mnuOpen, C::PopUpOpen}) window.onClick(open, [d] { d->open(); });

@@ -11,14 +11,14 @@
 #include "calculator/calculator.h"
 #include "calculator/scientific.h"
 #include "memory/memory.h"
-#include "spool/documents.h"
-#include "spool/edit_menu.h"
-#include "spool/recovery_copy.h"
+#include "tape/documents.h"
+#include "tape/edit_menu.h"
+#include "tape/recovery_copy.h"
 #include "ui/accessibility/result_announcer.h"
 #include "ui/adapters/qt_clipboard.h"
 #include "ui/adapters/qt_one_shot_timer.h"
 #include "ui/adapters/qt_prompter.h"
-#include "ui/adapters/text_edit_spool.h"
+#include "ui/adapters/text_edit_tape.h"
 #include "ui/appearance/system_clock.h"
 #include "ui/appearance/text_edit_style.h"
 #include "ui/dialogs/qt_file_dialogs.h"
@@ -60,11 +60,11 @@ public:
     void finishStartUp();
 
     // The process was told to stop (SIGTERM, SIGHUP, SIGINT): the memory files and
-    // the copy of an unsaved page are written without a question, then the program
+    // the copy of an unsaved tape are written without a question, then the program
     // ends.
     void terminate();
 
-    // The memory files and the copy of an unsaved page written without a question,
+    // The memory files and the copy of an unsaved tape written without a question,
     // before the program ends in a way it cannot stop. Away from the window's thread
     // only the memory files are written: the tape belongs to that thread.
     void saveWithoutQuestions(bool onWindowThread = true);
@@ -80,7 +80,7 @@ public:
 
 private:
     // Once the window shows: names the memory files that start-up passed over, and
-    // offers back a page left unsaved by a run that ended without its closing
+    // offers back a tape left unsaved by a run that ended without its closing
     // question.
     void reviewStartFolder();
     bool closeProgram();
@@ -90,10 +90,10 @@ private:
     // moves the current folder later; so it is taken before anything else.
     std::string startFolder_;
     std::function<void()> end_;
-    QTextEdit* tape_;  // handed over to the window, which owns it
+    QTextEdit* tapeEdit_;  // handed over to the window, which owns it
     ui::QtPrompter prompter_;
     ui::QtPrompter totalPrompter_;  // over the running-total window, once it is made
-    ui::TextEditSpool spool_;
+    ui::TextEditTape tape_;
     ui::QtClipboard clipboard_;
     ui::QtTextFiles files_;
     ui::SystemClock clock_;

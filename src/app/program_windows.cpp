@@ -4,7 +4,7 @@
 #include "ui/appearance/qt_colour.h"
 #include "ui/colour/colour_mixer_window.h"
 #include "ui/conversion/conversion_window.h"
-#include "ui/running_total/running_total_window_view.h"
+#include "ui/running_total/running_total_window.h"
 
 namespace tallimo::app {
 
@@ -31,7 +31,7 @@ std::unique_ptr<QWidget> ProgramWindows::makeRunningTotal()
 {
     // The total it sends goes into the calculator and onto the tape; the tape's change
     // makes the main window show both.
-    auto view = std::make_unique<ui::RunningTotalWindowView>(parts_.runningTotal);
+    auto view = std::make_unique<ui::RunningTotalWindow>(parts_.runningTotal);
     total_ = view.get();
     parts_.runningTotalPrompter.attach(total_, {});
     return view;

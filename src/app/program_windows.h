@@ -6,7 +6,7 @@
 #include "appearance/colour.h"
 #include "appearance/window_menu.h"
 #include "common/calculator_entry.h"
-#include "memory/running_total_window.h"
+#include "memory/running_total_window_model.h"
 #include "ui/adapters/qt_prompter.h"
 #include "ui/main/companion_windows.h"
 
@@ -19,7 +19,7 @@
 namespace tallimo::ui {
 class ColourMixerWindow;
 class ConversionWindow;
-class RunningTotalWindowView;
+class RunningTotalWindow;
 }  // namespace tallimo::ui
 
 namespace tallimo::app {
@@ -28,7 +28,7 @@ class ProgramWindows : public ChildWindows {
 public:
     struct Parts {
         CalculatorEntry& entry;  // what the conversion windows send into
-        RunningTotalWindow& runningTotal;
+        RunningTotalWindowModel& runningTotal;
         ui::QtPrompter& runningTotalPrompter;  // the one the running total asks through
         std::function<void()> releaseColourItems;  // the mixer's closing gives its menu entries back
     };
@@ -47,7 +47,7 @@ public:
 
     ui::ConversionWindow* conversion(ConversionKind kind) const { return conversions_[indexOf(kind)]; }
     ui::ColourMixerWindow* colourMixer() const { return mixer_; }
-    ui::RunningTotalWindowView* runningTotal() const { return total_; }
+    ui::RunningTotalWindow* runningTotal() const { return total_; }
 
     // ChildWindows
     void showConversion(ConversionKind kind) override;
@@ -64,7 +64,7 @@ private:
     // Owned by the main window, which loads and ends them.
     std::array<ui::ConversionWindow*, kConversionKindCount> conversions_{};
     ui::ColourMixerWindow* mixer_ = nullptr;
-    ui::RunningTotalWindowView* total_ = nullptr;
+    ui::RunningTotalWindow* total_ = nullptr;
     // A window's questions and notices show over that window.
     std::array<ui::QtPrompter, kConversionKindCount> conversionPrompters_;
     ui::QtPrompter mixerPrompter_;

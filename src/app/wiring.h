@@ -10,8 +10,8 @@
 #include "calculator/calculator.h"
 #include "calculator/scientific.h"
 #include "memory/memory.h"
-#include "spool/documents.h"
-#include "spool/edit_menu.h"
+#include "tape/documents.h"
+#include "tape/edit_menu.h"
 #include "ui/main/main_window.h"
 
 #include <functional>

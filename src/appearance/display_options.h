@@ -16,7 +16,7 @@ public:
 
     void toggleDate() { toggle(Control::txtDate); }
     void toggleTime() { toggle(Control::txtTime); }
-    // Alternates the window's heights while a page is open; otherwise makes it short.
+    // Alternates the window's heights while a tape is open; otherwise makes it short.
     void toggleResults();
 
     // One tick of Timer1: takes the time and date from the clock and returns when the

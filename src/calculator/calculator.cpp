@@ -3,8 +3,8 @@
 #include "common/conversion_entries.h"
 #include "common/messages.h"
 #include "common/numbers.h"
-#include "spool/edit_menu.h"
-#include "spool/utf8.h"
+#include "tape/edit_menu.h"
+#include "tape/utf8.h"
 
 #include <cmath>
 #include <cstdint>
@@ -81,9 +81,9 @@ bool contains(const std::string& text, std::string_view part) { return text.find
 
 }  // namespace
 
-Calculator::Calculator(Prompter& prompter, Spool& spool) : prompter_(prompter), spool_(spool)
+Calculator::Calculator(Prompter& prompter, Tape& tape) : prompter_(prompter), tape_(tape)
 {
-    spoolListener_ = spool_.onChange([this] { applySpoolChange(controls_, spool_); });
+    tapeListener_ = tape_.onChange([this] { applyTapeChange(controls_, tape_); });
 }
 
 void Calculator::start()
@@ -101,7 +101,7 @@ void Calculator::start()
     controls_.hide(C::txtSpool);
     controls_.check(C::mnuBold);
     controls_.setHeight(WindowHeight::Short);
-    spool_.setText("");
+    tape_.setText("");
     controls_.check(C::PopUpScheme3);
     controls_.check(C::mnuScheme3);
     controls_.disable(C::cmdDelete);
@@ -173,7 +173,7 @@ void Calculator::pressDigit(Digit digit)
     fields_.blnClearInput = false;
     const char character[] = {digitCharacter(digit), '\0'};
     setInput(text + character);
-    spool_.append(character);
+    tape_.append(character);
 }
 
 Calculator::Operands Calculator::operands() const
@@ -187,10 +187,10 @@ void Calculator::pressSign()
     if (isNumeric(input_)) {
         // The tape records the sign, or its line would read as a different sum.
         setInput("-" + input_);
-        spool_.append(" +/-");
+        tape_.append(" +/-");
     } else {
         setInput("-");
-        spool_.append("-");
+        tape_.append("-");
     }
 }
 
@@ -198,7 +198,7 @@ void Calculator::pressPoint()
 {
     if (contains(input_, "E-") || contains(input_, "E+") || contains(input_, ".")) return;
     setInput(input_ + ".");
-    spool_.append(".");
+    tape_.append(".");
 }
 
 void Calculator::pressPercent()
@@ -213,7 +213,7 @@ void Calculator::pressPercent()
             return;
         }
         showResult(numberToText(r));
-        spool_.append(k == Equals::Sum || k == Equals::Product ? " %" : "%");
+        tape_.append(k == Equals::Sum || k == Equals::Product ? " %" : "%");
     }
 }
 
@@ -226,7 +226,7 @@ void Calculator::pressExponent(Exponent exponent)
     }
     const char* marker = exponent == Exponent::Positive ? "E+" : "E-";
     setInput(input_ + marker);
-    spool_.append(marker);
+    tape_.append(marker);
 }
 
 void Calculator::pressDelete()
@@ -234,7 +234,7 @@ void Calculator::pressDelete()
     std::string trimmed = input_;
     dropLastCharacter(trimmed);
     setInput(std::move(trimmed));
-    if (!spool_.isEmpty()) spool_.removeLastCharacter();
+    if (!tape_.isEmpty()) tape_.removeLastCharacter();
     controls_.enableMenuPair(C::mnuClose, C::PopUpClose, true);
     if (!outputs_[0].empty()) controls_.enable(C::cmdSwop);
 }
@@ -256,7 +256,7 @@ void Calculator::pressOperator(Operator op)
         controls_.enable(controlOf(k));
         controls_.show(controlOf(k), k == row.equals);
     }
-    spool_.append(std::string(" ") + row.symbol + " ");
+    tape_.append(std::string(" ") + row.symbol + " ");
 }
 
 void Calculator::showResult(const std::string& text)
@@ -280,7 +280,7 @@ void Calculator::pressEquals(Equals equals)
         return;
     }
     showResult(*result);
-    spool_.append(" = " + outputs_[0] + "#\n");
+    tape_.append(" = " + outputs_[0] + "#\n");
 }
 
 void Calculator::pressSquareOrCube(SquareOrCube power)
@@ -295,21 +295,21 @@ void Calculator::pressSquareOrCube(SquareOrCube power)
         return;
     }
     showResult(numberToText(r));
-    spool_.append(std::string(square ? "Sqr" : "Cube") + " = " + outputs_[0] + "#\n");
+    tape_.append(std::string(square ? "Sqr" : "Cube") + " = " + outputs_[0] + "#\n");
     fields_.blnClearInput = true;
 }
 
 void Calculator::pressPye()
 {
     setInput(numberToText(kPye));
-    spool_.append(input_ + " pye ");
+    tape_.append(input_ + " pye ");
     fields_.blnClearInput = true;
 }
 
 void Calculator::pressSwop()
 {
     setInput(outputs_[0]);
-    spool_.append(outputs_[0] + "(ANS) ");
+    tape_.append(outputs_[0] + "(ANS) ");
 }
 
 // ---- ReSet and Wipe ----
@@ -323,7 +323,7 @@ void Calculator::pressReset()
     setInput("");
     setOutput(0, "");
     fields_.strFirstValue.clear();
-    spool_.append(" RESET # \n");
+    tape_.append(" RESET # \n");
     controls_.disable(C::cmdReset);
     controls_.disable(C::cmdSwop);
 }
@@ -334,7 +334,7 @@ bool Calculator::wipeValues()
     setInput("");
     setOutput(0, "");
     fields_.strFirstValue.clear();
-    spool_.append("#");
+    tape_.append("#");
     return true;
 }
 

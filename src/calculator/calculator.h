@@ -8,7 +8,7 @@
 #include "common/main_controls.h"
 #include "common/prompter.h"
 #include "common/result_listener.h"
-#include "spool/spool.h"
+#include "tape/tape.h"
 
 #include <array>
 #include <cstdint>
@@ -30,13 +30,13 @@ struct MainFields {
 
 class Calculator : public CalculatorEntry {
 public:
-    Calculator(Prompter& prompter, Spool& spool);
+    Calculator(Prompter& prompter, Tape& tape);
     // The tape may outlive the calculator: it must not call back into a dead one.
-    ~Calculator() override { spool_.stopListening(spoolListener_); }
+    ~Calculator() override { tape_.stopListening(tapeListener_); }
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
 
-    // The calculator's share of start-up: fields, tape page and the start states.
+    // The calculator's share of start-up: fields, tape and the start states.
     void start();
 
     // Number entry.
@@ -69,7 +69,7 @@ public:
     const MainControls& controls() const { return controls_; }
     MainFields& fields() { return fields_; }
     const MainFields& fields() const { return fields_; }
-    Spool& spool() { return spool_; }
+    Tape& tape() { return tape_; }
     Prompter& prompter() { return prompter_; }
 
     // A result: the output box, the input read back from it, and one telling.
@@ -85,7 +85,7 @@ public:
     const std::string& inputText() const { return input_; }
     void setInput(std::string text) override;
     void setOutput(std::string text) override { setOutput(0, std::move(text)); }
-    void appendToSpool(std::string_view text) override { spool_.append(text); }
+    void appendToTape(std::string_view text) override { tape_.append(text); }
     void resultShown(std::string_view text) override;
     void enableConversionEntries(ConversionKind kind) override;
 
@@ -102,9 +102,9 @@ private:
     bool wipeValues();                         // asks first; false when the user declines
 
     Prompter& prompter_;
-    Spool& spool_;
+    Tape& tape_;
     ResultListener* resultListener_ = nullptr;
-    std::size_t spoolListener_ = 0;
+    std::size_t tapeListener_ = 0;
     MainControls controls_;
     MainFields fields_;
     std::string input_;

@@ -90,7 +90,7 @@ void ScientificKeys::appendResultLine(std::string_view label, std::string_view s
     line += label;
     line += separator;
     line += '\n';
-    calculator_.spool().append(line);
+    calculator_.tape().append(line);
 }
 
 // After bin, hex and oct the boxes hold no decimal number: nothing may calculate

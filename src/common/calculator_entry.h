@@ -21,7 +21,7 @@ public:
     virtual void setInput(std::string text) = 0;
     // The output box txtOutput(0); runs the output-change reaction.
     virtual void setOutput(std::string text) = 0;
-    virtual void appendToSpool(std::string_view text) = 0;
+    virtual void appendToTape(std::string_view text) = 0;
     // A value the sender put into the calculator, or a result in the sender's own
     // window, told once to a user who may not be looking at it.
     virtual void resultShown(std::string_view text) = 0;

@@ -12,13 +12,13 @@
 namespace tallimo {
 
 // The largest file read as text. A tape is a few kilobytes, a memory file a few
-// bytes; a page of 4 MiB (some 300,000 sums) shows within a second, while Qt's
+// bytes; a tape of 4 MiB (some 300,000 sums) shows within a second, while Qt's
 // text box takes minutes to lay out one four times as long.
 inline constexpr std::uintmax_t kLargestTextFileBytes = 4 * 1024 * 1024;
 
 // Whose file it is decides how far its name is trusted. A file the user chose in a
 // dialog is taken wherever its name leads, links included. A file the program keeps
-// by itself in its start folder (a memory file, a copy of an unsaved page, a copy's
+// by itself in its start folder (a memory file, a copy of an unsaved tape, a copy's
 // lock) is read and written only when it is a plain file under that very name: the
 // folder may be one the user downloaded or unpacked, where a link may lead to any
 // file and a pipe or a device never ends.

@@ -143,7 +143,7 @@ void ConversionWindowModel::chooseSend()
     calculator_.setInput(output_);
     calculator_.setOutput(calculator_.input());
     calculator_.resultShown(calculator_.input());
-    calculator_.appendToSpool(calculator_.input());
+    calculator_.appendToTape(calculator_.input());
     if (!design_.sendStaysSelected) clear(Selection::Kind::Send);
 }
 

@@ -6,11 +6,11 @@ namespace tallimo {
 
 bool Closing::closeCalculator()
 {
-    const bool pageHoldsText = calculator_.controls().visible(Control::txtSpool) && !calculator_.spool().isEmpty();
-    if (pageHoldsText && !consents(calculator_.prompter().ask(okCancel(MsgUnsavedPage())))) return false;
+    const bool tapeHoldsText = calculator_.controls().visible(Control::txtSpool) && !calculator_.tape().isEmpty();
+    if (tapeHoldsText && !consents(calculator_.prompter().ask(okCancel(MsgUnsavedPage())))) return false;
 
     const std::vector<FileFailure> failures = files_.save();
-    // The user agreed to lose the page; but where the cells could not be written
+    // The user agreed to lose the tape; but where the cells could not be written
     // (a full disk, most likely) nothing more is deleted.
     if (failures.empty()) {
         if (recovery_) recovery_->discard();

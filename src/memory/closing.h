@@ -4,7 +4,7 @@
 
 #include "calculator/calculator.h"
 #include "memory/memory_files.h"
-#include "spool/recovery_copy.h"
+#include "tape/recovery_copy.h"
 
 namespace tallimo {
 
@@ -12,9 +12,9 @@ class Closing {
 public:
     Closing(Calculator& calculator, MemoryFiles& files) : calculator_(calculator), files_(files) {}
 
-    // Asks first when an open page holds text. Returns whether the program is to
+    // Asks first when an open tape holds text. Returns whether the program is to
     // end; the memory files are written then, and any that could not be are named
-    // in a message. The user agreed to lose the page, so its recovery copy goes,
+    // in a message. The user agreed to lose the tape, so its recovery copy goes,
     // unless a memory file could not be written.
     bool closeCalculator();
 

@@ -8,7 +8,7 @@
 #include "memory/memory_cells.h"
 #include "memory/memory_files.h"
 #include "memory/running_total.h"
-#include "memory/running_total_window.h"
+#include "memory/running_total_window_model.h"
 
 #include <string>
 #include <vector>
@@ -38,14 +38,14 @@ public:
     std::vector<FileFailure> saveOnSessionEnd() { return closing_.saveOnSessionEnd(); }
     void keepRecoveryCopy(RecoveryCopy& copy) { closing_.keepRecoveryCopy(copy); }
 
-    RunningTotalWindow& totalWindow() { return window_; }
+    RunningTotalWindowModel& totalWindow() { return window_; }
     const std::string& runningTotal() const { return total_.total(); }
     const MemoryFiles& files() const { return files_; }
 
 private:
     Calculator& calculator_;
     MemoryCells cells_;
-    RunningTotalWindow window_;
+    RunningTotalWindowModel window_;
     RunningTotal total_;
     MemoryFiles files_;
     Closing closing_;

@@ -35,7 +35,7 @@ void MemoryCells::store(bool negative)
     }
     place(calculator_.output(0));
     calculator_.setInput("");
-    calculator_.spool().append("#\n");
+    calculator_.tape().append("#\n");
 }
 
 void MemoryCells::place(const std::string& text)
@@ -77,7 +77,7 @@ void MemoryCells::clearAll()
     calculator_.controls().hide(C::cmdCancel);
     for (int k = 1; k <= kCellCount; ++k) calculator_.setOutput(k, "");
     hidePanel();
-    shortenUnlessPageOpen();
+    shortenUnlessTapeOpen();
 }
 
 void MemoryCells::sendCell(int i)
@@ -88,16 +88,16 @@ void MemoryCells::sendCell(int i)
     if (calculator_.holdsValue()) {
         calculator_.prompter().ask(notice(MsgUnclearedValue()));
         for (int j = 0; j < kCellCount; ++j) controls.check(sendButton(j), false);
-        shortenUnlessPageOpen();
+        shortenUnlessTapeOpen();
         return;
     }
     hidePanel();
-    shortenUnlessPageOpen();
+    shortenUnlessTapeOpen();
     std::string& value = calculator_.fields().strMemory[static_cast<std::size_t>(i)];
     value = normalised(calculator_.output(i + 1));
     calculator_.setInput(calculator_.inputText() + value);
     calculator_.resultShown(calculator_.inputText());
-    calculator_.spool().append(value + "(mem) ");
+    calculator_.tape().append(value + "(mem) ");
 }
 
 void MemoryCells::checkDelete(int i, bool checked)
@@ -128,13 +128,13 @@ void MemoryCells::deleteChecked()
         controls.check(deleteBox(i), false);
     }
     hidePanel();
-    shortenUnlessPageOpen();
+    shortenUnlessTapeOpen();
 }
 
 void MemoryCells::cancelPanel()
 {
     hidePanel();
-    shortenUnlessPageOpen();
+    shortenUnlessTapeOpen();
 }
 
 void MemoryCells::hidePanel()
@@ -149,8 +149,8 @@ void MemoryCells::hidePanel()
     controls.hide(C::cmdCancel);
 }
 
-// The panel shares the lower band with the tape: an open page keeps it in view.
-void MemoryCells::shortenUnlessPageOpen()
+// The panel shares the lower band with the tape: an open tape keeps it in view.
+void MemoryCells::shortenUnlessTapeOpen()
 {
     if (!calculator_.controls().visible(C::txtSpool)) calculator_.controls().setHeight(WindowHeight::Short);
 }

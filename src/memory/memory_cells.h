@@ -32,7 +32,7 @@ private:
     void store(bool negative);
     void place(const std::string& text);
     void hidePanel();
-    void shortenUnlessPageOpen();
+    void shortenUnlessTapeOpen();
 
     Calculator& calculator_;
 };

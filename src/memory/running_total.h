@@ -4,13 +4,13 @@
 // the program runs.
 
 #include "calculator/calculator.h"
-#include "memory/running_total_window.h"
+#include "memory/running_total_window_model.h"
 
 namespace tallimo {
 
 class RunningTotal {
 public:
-    RunningTotal(Calculator& calculator, RunningTotalWindow& window) : calculator_(calculator), window_(window) {}
+    RunningTotal(Calculator& calculator, RunningTotalWindowModel& window) : calculator_(calculator), window_(window) {}
 
     // The total keys, after the prelude every memory key runs first.
     void increment();  // T+
@@ -27,7 +27,7 @@ private:
     void enableRecallAndReset(bool on);
 
     Calculator& calculator_;
-    RunningTotalWindow& window_;
+    RunningTotalWindowModel& window_;
 };
 
 }  // namespace tallimo

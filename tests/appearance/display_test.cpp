@@ -1,7 +1,7 @@
 // Colour schemes, the OPTIONS toggles, the clock, the entries that open the other
 // windows and the colour mixer's closing questions.
 
-#include "appearance/colour_mixer.h"
+#include "appearance/colour_mixer_window_model.h"
 #include "appearance/colour_schemes.h"
 #include "appearance/display_options.h"
 #include "appearance/window_menu.h"
@@ -57,11 +57,11 @@ TEST_F(DisplayTest, SchemeChangesTheColourAndMovesTheCheckMarkInBothMenus)
     }
 }
 
-TEST_F(DisplayTest, ResultsAlternatesTheHeightsOnlyWhileAPageIsOpen)
+TEST_F(DisplayTest, ResultsAlternatesTheHeightsOnlyWhileATapeIsOpen)
 {
     options.toggleResults();
     EXPECT_EQ(calculator.controls().height(), WindowHeight::Short);
-    calculator.controls().show(C::txtSpool);  // a page is open
+    calculator.controls().show(C::txtSpool);  // a tape is open
     for (WindowHeight expected : {WindowHeight::Tall, WindowHeight::Short, WindowHeight::Tall}) {
         options.toggleResults();
         EXPECT_EQ(calculator.controls().height(), expected);
@@ -158,7 +158,7 @@ TEST_F(DisplayTest, AnOpenWindowKeepsItsEntriesDisabledInBothMenus)
     EXPECT_FALSE(enabled(C::mnuColour) || enabled(C::PopUpColour));
 }
 
-TEST(ColourMixer, ClosingAndExitAskAndGiveTheColourEntriesBackWhateverTheAnswer)
+TEST(ColourMixerWindowModel, ClosingAndExitAskAndGiveTheColourEntriesBackWhateverTheAnswer)
 {
     const std::string close = "If you close the program all current values will be lost";
     // Exit answered Yes runs the closing steps, which give the entries back too.
@@ -176,7 +176,7 @@ TEST(ColourMixer, ClosingAndExitAskAndGiveTheColourEntriesBackWhateverTheAnswer)
         ScriptedPrompter prompter;
         prompter.script(c.answers);
         int releases = 0;
-        ColourMixer mixer{prompter, [&releases] { ++releases; }};
+        ColourMixerWindowModel mixer{prompter, [&releases] { ++releases; }};
         mixer.open(kBlack);
         EXPECT_EQ(c.viaExit ? mixer.exit() : mixer.requestClose(), c.closes);
         EXPECT_EQ(prompter.texts(), c.asked);

@@ -1,8 +1,8 @@
 // Key sequences in, boxes, tape and messages out; which keys take a click; the tape's
 // Edit menu.
 
-#include "spool/edit_menu.h"
 #include "support/calculator_fixture.h"
+#include "tape/edit_menu.h"
 
 #include <optional>
 
@@ -31,7 +31,7 @@ TEST_P(Keys, LeaveBoxesTapeAndMessages)
     EXPECT_EQ(keys(s.keys), "") << "a key was disabled";
     EXPECT_EQ(input(), s.input);
     EXPECT_EQ(output(), s.output);
-    EXPECT_EQ(spool.text(), s.tape);
+    EXPECT_EQ(tape.text(), s.tape);
     EXPECT_EQ(prompter.texts(), s.message ? std::vector<std::string>{s.message} : std::vector<std::string>{});
     EXPECT_FALSE(enabled(C::cmdReset)) << "only the scientific keys enable ReSet";
     if (s.message == kOverflow) {
@@ -123,7 +123,7 @@ TEST_F(CalculatorTest, ResetReturnsToTheStartKeysAndMarksTheTape)
     keys("1 2 + 3");
     calculator.controls().enable(C::cmdReset);  // as a failed function leaves it
     ASSERT_EQ(keys("ReSet"), "");
-    EXPECT_EQ(spool.text(), "12 + 3 RESET # \n");
+    EXPECT_EQ(tape.text(), "12 + 3 RESET # \n");
     EXPECT_EQ(input() + output() + calculator.fields().strFirstValue, "");
     EXPECT_EQ(clickable(), expected);
 }
@@ -141,7 +141,7 @@ TEST_F(CalculatorTest, WipeAsksFirstThenClearsTheValuesButKeepsTheOperator)
 
     keys("Wipe");
     EXPECT_EQ(input() + output(), "");
-    EXPECT_EQ(spool.text(), "12 + 3#");
+    EXPECT_EQ(tape.text(), "12 + 3#");
     keys("4 =");
     EXPECT_EQ(output(), "4") << "the left operand was wiped";
 }
@@ -166,50 +166,50 @@ protected:
         return n;
     }
     FakeClipboard clipboard;
-    EditMenu edit{spool, clipboard, prompter};
+    EditMenu edit{tape, clipboard, prompter};
 };
 
-TEST_F(Tape, DocumentItemsFollowAnOpenPageWithText)
+TEST_F(Tape, DocumentItemsFollowAnOpenTapeWithText)
 {
     EXPECT_EQ(documentItemsEnabled(), 0);
-    spool.type("x");
+    tape.type("x");
     EXPECT_EQ(documentItemsEnabled(), 6);
-    spool.select(0, 1);
+    tape.select(0, 1);
     edit.cut();
     EXPECT_EQ(documentItemsEnabled(), 0);
     EXPECT_TRUE(enabled(C::mnuClose)) << "emptying the tape leaves Close alone";
 
     calculator.controls().hide(C::txtSpool);
-    spool.type("x");
+    tape.type("x");
     EXPECT_EQ(documentItemsEnabled(), 0) << "a hidden tape keeps them disabled";
 }
 
 TEST_F(Tape, CopyCutAndPaste)
 {
-    spool.type("12 + 3 = 15#\n");
-    spool.select(0, 2);
+    tape.type("12 + 3 = 15#\n");
+    tape.select(0, 2);
     edit.copy();
     EXPECT_EQ(clipboard.content, "12");
 
-    spool.select(0, 5);
+    tape.select(0, 5);
     edit.cut();
     EXPECT_EQ(clipboard.content, "12 + ");
 
-    spool.select(0, 1);
+    tape.select(0, 1);
     edit.paste();
-    EXPECT_EQ(spool.text(), "3 = 15#\n12 + ") << "the cut is gone, the paste goes at the end";
+    EXPECT_EQ(tape.text(), "3 = 15#\n12 + ") << "the cut is gone, the paste goes at the end";
 
     clipboard.content.reset();
     edit.paste();
     ASSERT_EQ(prompter.texts(), std::vector<std::string>{" The clipboard contents are invalid "});
     EXPECT_EQ(prompter.asked[0].icon, Icon::Exclamation);
-    EXPECT_EQ(spool.text(), "3 = 15#\n12 + ");
+    EXPECT_EQ(tape.text(), "3 = 15#\n12 + ");
 }
 
 // The window's tape outlives the calculator and may still change while it closes.
 TEST(CalculatorLifetime, ATapeThatOutlivesItsCalculatorNoLongerCallsIt)
 {
-    InMemorySpool tape;
+    InMemoryTape tape;
     {
         ScriptedPrompter prompter;
         Calculator calculator(prompter, tape);

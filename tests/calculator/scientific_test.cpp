@@ -28,14 +28,14 @@ TEST_P(Scientific, ShowsTheResultWithOneTapeLineOrFailsLeavingBoth)
     const KeyCase& c = GetParam();
     ASSERT_EQ(keys(c.entry), "");
     const std::string typed = input();
-    const std::string tapeBefore = spool.text();
+    const std::string tapeBefore = tape.text();
     ASSERT_EQ(keys(c.key), "");
     const std::string_view key = c.key;
     if (c.result == nullptr) {
         ASSERT_EQ(prompter.texts(), std::vector<std::string>{"Unknown exception.  Click reset to continue"});
         EXPECT_EQ(output(), typed);
         EXPECT_EQ(input(), typed);
-        EXPECT_EQ(spool.text(), tapeBefore);
+        EXPECT_EQ(tape.text(), tapeBefore);
         EXPECT_TRUE(enabled(C::cmdReset));
         // The functions take both boxes out of use; tan, sin and cos leave them.
         const bool trig = key == "tan" || key == "sin" || key == "cos";
@@ -45,7 +45,7 @@ TEST_P(Scientific, ShowsTheResultWithOneTapeLineOrFailsLeavingBoth)
     }
     EXPECT_EQ(output(), c.result);
     EXPECT_EQ(input(), c.result);
-    EXPECT_EQ(spool.text(), tapeBefore + c.line);
+    EXPECT_EQ(tape.text(), tapeBefore + c.line);
     EXPECT_TRUE(calculator.fields().blnClearInput);
     const bool locks = key == "bin" || key == "hex" || key == "oct";
     EXPECT_EQ(prompter.texts(), locks ? std::vector<std::string>{" Click Reset to continue "}
@@ -163,7 +163,7 @@ TEST_F(ScientificTest, TrigKeepsAPendingOperationAndItsLeftOperand)
 {
     ASSERT_EQ(keys("2 + 3 0 sin ="), "");
     EXPECT_EQ(input(), "2.5");
-    EXPECT_EQ(spool.text(), "2 + 30 = 0.5 Sin Degree # \n = 2.5#\n");
+    EXPECT_EQ(tape.text(), "2 + 30 = 0.5 Sin Degree # \n = 2.5#\n");
 }
 
 // Every whole degree and gradient over three turns either way against a long double

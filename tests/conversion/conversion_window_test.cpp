@@ -132,11 +132,11 @@ TEST(ConversionWindow, SendCopiesTheResultIntoTheCalculatorOnce)
 {
     for (ConversionKind kind : {ConversionKind::Distance, ConversionKind::Volume}) {
         Window w(kind);
-        w.calculator.spool = "12 + ";
+        w.calculator.tape = "12 + ";
         w.convertSomething();
         const std::string result = w.model.output();
         w.model.chooseSend();
-        EXPECT_EQ(w.calculator.inputBox + "|" + w.calculator.outputBox + "|" + w.calculator.spool,
+        EXPECT_EQ(w.calculator.inputBox + "|" + w.calculator.outputBox + "|" + w.calculator.tape,
                   result + "|" + result + "|12 + " + result);
         EXPECT_EQ(w.calculator.results, (std::vector<std::string>{result, result})) << "converted, then sent";
         EXPECT_TRUE(w.prompter.asked.empty());
@@ -144,7 +144,7 @@ TEST(ConversionWindow, SendCopiesTheResultIntoTheCalculatorOnce)
         w.model.chooseSend();
         EXPECT_EQ(w.prompter.texts(), std::vector<std::string>{"The calculator is currently holding an uncleared "
                                                               "value.  Clear this then resend value!"});
-        EXPECT_EQ(w.calculator.spool, "12 + " + result);
+        EXPECT_EQ(w.calculator.tape, "12 + " + result);
         EXPECT_EQ(w.calculator.results.size(), 2U) << "a refused send is not told";
     }
 }

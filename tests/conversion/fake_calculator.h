@@ -17,13 +17,13 @@ public:
     std::string input() const override { return inputBox; }
     void setInput(std::string text) override { inputBox = std::move(text); }
     void setOutput(std::string text) override { outputBox = std::move(text); }
-    void appendToSpool(std::string_view text) override { spool += text; }
+    void appendToTape(std::string_view text) override { tape += text; }
     void resultShown(std::string_view text) override { results.emplace_back(text); }
     void enableConversionEntries(ConversionKind kind) override { ++entriesEnabled[kind]; }
 
     std::string inputBox;
     std::string outputBox;
-    std::string spool;
+    std::string tape;
     std::vector<std::string> results;
     std::map<ConversionKind, int> entriesEnabled;
 };

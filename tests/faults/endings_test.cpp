@@ -1,5 +1,5 @@
 // The real program, ended every way but its own close while it asks whether to
-// restore a page left unsaved: SIGTERM, SIGHUP (its terminal closed), SIGINT
+// restore a tape left unsaved: SIGTERM, SIGHUP (its terminal closed), SIGINT
 // (Ctrl+C there), and its display going away under X11 and Wayland. Each time the
 // memory cells are written and every left copy is still there for the next start.
 

@@ -5,7 +5,7 @@
 #include "calculator/calculator.h"
 #include "faults/generations.h"
 #include "memory/memory_files.h"
-#include "spool/in_memory_spool.h"
+#include "tape/in_memory_tape.h"
 #include "ui/files/qt_text_files.h"
 
 #include <cstdio>
@@ -28,8 +28,8 @@ int main(int argc, char** argv)
     const std::string where = argv[2];
     tallimo::ui::QtTextFiles files;
     SilentPrompter prompter;
-    tallimo::InMemorySpool spool;
-    tallimo::Calculator calculator(prompter, spool);
+    tallimo::InMemoryTape tape;
+    tallimo::Calculator calculator(prompter, tape);
     tallimo::MemoryFiles memoryFiles(calculator, files, where);
     if (mode == "memory") memoryFiles.restore();  // as a program starts
 

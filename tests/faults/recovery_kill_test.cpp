@@ -1,13 +1,13 @@
-// Kills a program that types into an open page at random moments; after every kill
-// the next start must offer back, whole, exactly one state the page went through.
+// Kills a program that types into an open tape at random moments; after every kill
+// the next start must offer back, whole, exactly one state the tape went through.
 
 #include "calculator/calculator.h"
 #include "faults/generations.h"
 #include "faults/read_file.h"
 #include "faults/typing.h"
-#include "spool/in_memory_spool.h"
 #include "support/keys.h"
 #include "support/scripted_prompter.h"
+#include "tape/in_memory_tape.h"
 
 #include <gtest/gtest.h>
 
@@ -63,19 +63,19 @@ struct Typist {
     FILE* out = nullptr;
 };
 
-// Whether `text` is the page after some number of the seed's keys.
-bool isAStateOfThePage(const std::string& text, const std::string& start, unsigned seed)
+// Whether `text` is the tape after some number of the seed's keys.
+bool isAStateOfTheTape(const std::string& text, const std::string& start, unsigned seed)
 {
     if (!text.starts_with(start)) return false;
     const std::string typed = text.substr(start.size());
     ScriptedPrompter prompter;
-    InMemorySpool spool;
-    Calculator calculator(prompter, spool);
+    InMemoryTape tape;
+    Calculator calculator(prompter, tape);
     calculator.start();
     const auto keys = calculatorKeys();
     Typing typing(seed);
     for (int k = 0; k < 20'000; ++k) {
-        if (spool.text() == typed) return true;
+        if (tape.text() == typed) return true;
         press(calculator, typing.nextKey(), keys);
     }
     return false;
@@ -98,9 +98,9 @@ std::optional<std::string> leftCopy(const fs::path& folder)
     return copy;
 }
 
-TEST(RecoveryAfterAKill, TheNextStartOffersOneWholeStateOfThePage)
+TEST(RecoveryAfterAKill, TheNextStartOffersOneWholeStateOfTheTape)
 {
-    // In memory where the system has it: a kill, unlike a power cut, leaves the page
+    // In memory where the system has it: a kill, unlike a power cut, leaves the tape
     // cache alone, and the writes need not wait for a disk.
     const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     const fs::path folder = base / ("tallimo-recovery-kills-" + std::to_string(::getpid()));
@@ -126,7 +126,7 @@ TEST(RecoveryAfterAKill, TheNextStartOffersOneWholeStateOfThePage)
             const std::string restored = readFile(folder / "restored.txt");
             ASSERT_TRUE(left->ends_with("\r\n") && left->substr(0, left->size() - 2) == restored)
                 << "kill " << run << " left a copy that is not what the next start restored";
-            ASSERT_TRUE(isAStateOfThePage(restored, start, seed - 1))
+            ASSERT_TRUE(isAStateOfTheTape(restored, start, seed - 1))
                 << "kill " << run << ": the page offered back (" << restored.size() << " bytes) was never on screen";
         }
         if (run == kKills) {

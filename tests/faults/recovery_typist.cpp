@@ -1,20 +1,20 @@
-// One run of a program with an open page, until it is killed:
+// One run of a program with an open tape, until it is killed:
 //   recovery_typist FOLDER SEED
-// Starting, it answers Yes when asked to restore an unsaved tape, writes the page it
+// Starting, it answers Yes when asked to restore an unsaved tape, writes the tape it
 // got to FOLDER/restored.txt and prints "asked N" (the questions it was asked). Then
-// it opens FOLDER/start.tmo as the page and types the seed's keys, printing "typing"
+// it opens FOLDER/start.tmo as the tape and types the seed's keys, printing "typing"
 // once the first copy is written.
-// The copy of the page is written after every key (the timer's wait is left out),
+// The copy of the tape is written after every key (the timer's wait is left out),
 // so that kills land inside writes.
 
 #include "calculator/calculator.h"
 #include "faults/typing.h"
-#include "spool/documents.h"
-#include "spool/in_memory_spool.h"
-#include "spool/recovery_copy.h"
 #include "support/document_fakes.h"
 #include "support/keys.h"
 #include "support/recovery_fakes.h"
+#include "tape/documents.h"
+#include "tape/in_memory_tape.h"
+#include "tape/recovery_copy.h"
 #include "ui/files/qt_recovery_folder.h"
 #include "ui/files/qt_text_files.h"
 
@@ -54,24 +54,24 @@ int main(int argc, char** argv)
     QtRecoveryFolder recoveryFolder;
     testing::ManualTimer timer;
     CountingPrompter prompter;
-    InMemorySpool spool;
-    Calculator calculator(prompter, spool);
+    InMemoryTape tape;
+    Calculator calculator(prompter, tape);
     calculator.start();
     testing::QueuedFileDialogs dialogs;
     testing::RecordingPrinter printer;
-    Documents documents(calculator.controls(), spool, prompter, {files, dialogs, printer},
+    Documents documents(calculator.controls(), tape, prompter, {files, dialogs, printer},
                         {calculator.fields().strFileName, calculator.fields().intFileNumber});
-    RecoveryCopy copy(calculator.controls(), spool, {files, recoveryFolder, timer, prompter}, folder);
+    RecoveryCopy copy(calculator.controls(), tape, {files, recoveryFolder, timer, prompter}, folder);
     documents.keepRecoveryCopy(copy);
 
     copy.offerLeftCopies();
     if (calculator.controls().visible(Control::txtSpool))
-        std::ofstream(folder + "/restored.txt", std::ios::binary) << spool.text();
+        std::ofstream(folder + "/restored.txt", std::ios::binary) << tape.text();
     std::printf("asked %d\n", prompter.asked);
     std::fflush(stdout);
 
     dialogs.names = {folder + "/start.tmo"};
-    documents.open();  // replaces a restored page, with its consent
+    documents.open();  // replaces a restored tape, with its consent
     const auto keys = testing::calculatorKeys();
     testing::Typing typing(static_cast<unsigned>(std::stoul(argv[2])));
     const auto typeKey = [&] {

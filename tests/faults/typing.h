@@ -1,6 +1,6 @@
 #pragma once
 // The keys the recovery typist presses, the same for a given seed in every process,
-// so that the test can go through the states of the page again.
+// so that the test can go through the states of the tape again.
 
 #include <random>
 #include <string>

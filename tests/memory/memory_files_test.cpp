@@ -65,13 +65,13 @@ TEST_F(MemoryFiles, AStartAndCloseThatChangeNothingRewriteTheSameBytes)
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(files.files[path(k)], contents[k - 1]) << "memory" << k;
 }
 
-TEST_F(MemoryFiles, CloseAsksAboutAnOpenPageWithTextAndCancelWritesNothing)
+TEST_F(MemoryFiles, CloseAsksAboutAnOpenTapeWithTextAndCancelWritesNothing)
 {
     putFiles(std::vector<std::string>(7, "old\r\n"));
     memory.restore();
     calculator.setOutput(1, "9");
     calculator.controls().show(Control::txtSpool);
-    spool.setText("1 + 2");
+    tape.setText("1 + 2");
     prompter.script({Answer::Cancel, Answer::Ok});
     EXPECT_FALSE(memory.closeCalculator());
     ASSERT_EQ(prompter.texts(), std::vector<std::string>{"The existing page could contain values which will be lost "
@@ -85,7 +85,7 @@ TEST_F(MemoryFiles, CloseAsksAboutAnOpenPageWithTextAndCancelWritesNothing)
 TEST_F(MemoryFiles, AFailedWriteIsNamedAndTheCloseStillEnds)
 {
     calculator.setOutput(5, "5");
-    spool.setText("1 + 2");  // on a hidden page: nothing to ask
+    tape.setText("1 + 2");  // on a hidden tape: nothing to ask
     files.unwritable.insert(path(4));
     EXPECT_TRUE(memory.closeCalculator());
     ASSERT_EQ(prompter.texts(), std::vector<std::string>{"The memory file /home/user/sums/memory4.tmo could not be "
@@ -98,7 +98,7 @@ TEST_F(MemoryFiles, AFailedWriteIsNamedAndTheCloseStillEnds)
 TEST_F(MemoryFiles, TheSessionEndSavesWithoutAQuestion)
 {
     calculator.controls().show(Control::txtSpool);
-    spool.setText("1 + 2");
+    tape.setText("1 + 2");
     calculator.setOutput(3, "3");
     files.unwritable.insert(path(6));
     const std::vector<FileFailure> failures = memory.saveOnSessionEnd();
@@ -118,8 +118,8 @@ TEST_F(MemoryFiles, TwoProgramsInOneFolderKeepEachOthersValuesWhicheverClosesFir
         InMemoryFiles disk;
         disk.files[memory.files().pathOf(1)] = "5\r\n";
         ScriptedPrompter otherPrompter;
-        InMemorySpool otherSpool;
-        Calculator first(prompter, spool), second(otherPrompter, otherSpool);
+        InMemoryTape otherTape;
+        Calculator first(prompter, tape), second(otherPrompter, otherTape);
         Memory a(first, disk, "/home/user/sums", prompter), b(second, disk, "/home/user/sums", otherPrompter);
         for (Calculator* c : {&first, &second}) c->start();
         a.restore();

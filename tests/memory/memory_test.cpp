@@ -35,7 +35,7 @@ TEST_P(Store, AsksAboutTheSignAndAFullMemoryThenStores)
     EXPECT_EQ(prompter.texts(), c.asked);
     EXPECT_EQ(cells(), c.after ? c.after : c.before);
     EXPECT_EQ(input(), c.after ? "" : c.input);
-    EXPECT_EQ(spool.text(), c.after ? "#\n" : "");
+    EXPECT_EQ(tape.text(), c.after ? "#\n" : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, Store, ::testing::Values(
@@ -68,7 +68,7 @@ TEST_F(MemoryTest, SendingACellFillsOnlyAnEmptyInput)
     memory.sendCell(1);
     EXPECT_EQ(input(), "12.5");
     EXPECT_EQ(results.told, std::vector<std::string>{"12.5"}) << "the refused send told nothing";
-    EXPECT_EQ(spool.text(), "12.5(mem) ");
+    EXPECT_EQ(tape.text(), "12.5(mem) ");
     EXPECT_FALSE(panelOpen(calculator.controls()));
 }
 
@@ -119,7 +119,7 @@ protected:
         memory.pressMemory(kTPlus);
     }
     bool recallAndResetEnabled() { return enabled(C::cmdMemory_6) || enabled(C::cmdMemory_7); }
-    RunningTotalWindow& window() { return memory.totalWindow(); }
+    RunningTotalWindowModel& window() { return memory.totalWindow(); }
 };
 
 TEST_F(RunningTotal, IncrementAsksWithTheNewTotalAndTheWindowSendsItBack)
@@ -136,7 +136,7 @@ TEST_F(RunningTotal, IncrementAsksWithTheNewTotalAndTheWindowSendsItBack)
     window().sendTotal();
     EXPECT_EQ(input(), "5");
     EXPECT_EQ(results.told, std::vector<std::string>{"5"});
-    EXPECT_EQ(spool.text(), "5#\n");
+    EXPECT_EQ(tape.text(), "5#\n");
     EXPECT_FALSE(window().visible());
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "calculator/calculator.h"
-#include "spool/in_memory_spool.h"
 #include "support/keys.h"
 #include "support/scripted_prompter.h"
+#include "tape/in_memory_tape.h"
 
 #include <gtest/gtest.h>
 
@@ -45,9 +45,9 @@ protected:
     }
 
     ScriptedPrompter prompter;
-    InMemorySpool spool;
+    InMemoryTape tape;
     RecordedResults results;
-    Calculator calculator{prompter, spool};
+    Calculator calculator{prompter, tape};
 };
 
 }  // namespace tallimo::testing

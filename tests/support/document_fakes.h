@@ -1,8 +1,8 @@
 #pragma once
 // Stand-ins for the document commands' dialogs and printer.
 
-#include "spool/file_dialogs.h"
-#include "spool/printer.h"
+#include "tape/file_dialogs.h"
+#include "tape/printer.h"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 
 #include "common/in_memory_files.h"
 #include "common/one_shot_timer.h"
-#include "spool/recovery_folder.h"
+#include "tape/recovery_folder.h"
 
 #include <map>
 #include <set>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spool/clipboard.h"
+#include "tape/clipboard.h"
 
 namespace tallimo::ui {
 

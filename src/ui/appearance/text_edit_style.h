@@ -1,5 +1,5 @@
 #pragma once
-// The tape's formatting in its QTextEdit: the same widget whose text TextEditSpool
+// The tape's formatting in its QTextEdit: the same widget whose text TextEditTape
 // reads and writes.
 
 #include "appearance/tape_style.h"

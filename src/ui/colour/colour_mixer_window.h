@@ -2,7 +2,7 @@
 // The colour mixer frmColour: red, green and blue sliders, the mixed colour and
 // each component's value. Modeless; the main window keeps one and opens it again.
 
-#include "appearance/colour_mixer.h"
+#include "appearance/colour_mixer_window_model.h"
 #include "ui/built_on_first_show.h"
 
 #include <QWidget>
@@ -26,7 +26,7 @@ public:
     void open(Colour background);
     // The scheme in force, whether the mixer is shown or not.
     void setBackground(Colour colour);
-    const ColourMixer& mixer() const { return mixer_; }
+    const ColourMixerWindowModel& mixer() const { return mixer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -36,7 +36,7 @@ private:
     void exit();
     void render();
 
-    ColourMixer mixer_;
+    ColourMixerWindowModel mixer_;
     std::array<QSlider*, 3> sliders_{};
     std::array<QLabel*, 3> valueLabels_{};
     std::array<QLabel*, 3> nameLabels_{};

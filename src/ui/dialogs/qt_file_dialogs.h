@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spool/file_dialogs.h"
+#include "tape/file_dialogs.h"
 
 #include <QFileDialog>
 #include <QStringList>

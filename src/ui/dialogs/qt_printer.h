@@ -3,7 +3,7 @@
 // other in one job, each starting on a fresh page, rather than left to the
 // printer's driver: every copy is a finished copy of its own.
 
-#include "spool/printer.h"
+#include "tape/printer.h"
 
 #include <QPainter>
 #include <QPrinter>

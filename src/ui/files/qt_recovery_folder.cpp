@@ -67,7 +67,7 @@ CopyLock QtRecoveryFolder::lock(const std::string& path)
     if (auto unusable = unusableLock(lockPath)) return {LockOutcome::Unusable, std::move(*unusable)};
     auto lock = std::make_unique<QLockFile>(lockPath);
     // A lock is left behind only when its process is gone, never for its age: a
-    // page may stay open for days.
+    // tape may stay open for days.
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
         locks_[path] = std::move(lock);

@@ -6,7 +6,7 @@
 // system's file lock keeps it from being taken while its holder lives. A lock's
 // name borne by anything but a plain file is never opened.
 
-#include "spool/recovery_folder.h"
+#include "tape/recovery_folder.h"
 
 #include <QLockFile>
 

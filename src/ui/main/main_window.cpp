@@ -103,10 +103,10 @@ QWidget* makeWidget(ControlKind kind, const char* caption, QWidget* parent, QTex
         return option;
     }
     case ControlKind::CheckBox: return new QCheckBox(text, parent);
-    case ControlKind::Spool:
+    case ControlKind::Tape:
         tape.setParent(parent);
         giveMenuShortcutsPrecedence(tape);
-        // Tab moves on to the next control rather than trap the keyboard on the page;
+        // Tab moves on to the next control rather than trap the keyboard on the tape;
         // a tab character opened or pasted onto it stays.
         tape.setTabChangesFocus(true);
         return &tape;

@@ -121,7 +121,7 @@ constexpr ControlDesign kDesign[] = {
      {2400, 4080, 1932, 255}, "Close Tallimo"},
 
     // The lower band: the tape and the memory panel share it.
-    {C::txtSpool, K::Spool, "", "", {120, 4560, 6255, 3135}, "Tape"},
+    {C::txtSpool, K::Tape, "", "", {120, 4560, 6255, 3135}, "Tape"},
     {C::optMemory_0, K::OptionButton, "Option1", kSendTip, {120, row(0), 255, 375}, "Send memory cell 1"},
     {C::optMemory_1, K::OptionButton, "Option1", kSendTip, {120, row(1), 255, 375}, "Send memory cell 2"},
     {C::optMemory_2, K::OptionButton, "Option1", kSendTip, {120, row(2), 255, 375}, "Send memory cell 3"},

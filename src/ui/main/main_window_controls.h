@@ -18,7 +18,7 @@ enum class ControlKind {
     TextBox,
     OptionButton,
     CheckBox,
-    Spool,
+    Tape,
 };
 
 struct ControlDesign {

@@ -1,7 +1,7 @@
 // The real Qt dialogs and printer behind the tape's commands, answered while they
 // are shown.
 
-#include "spool/documents.h"
+#include "tape/documents.h"
 #include "ui/dialogs/qt_file_dialogs.h"
 #include "ui/dialogs/qt_printer.h"
 #include "ui/dialogs/qt_style_dialogs.h"

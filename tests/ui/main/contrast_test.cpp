@@ -195,7 +195,7 @@ class ContrastTest : public WindowTest {
         }
     }
 
-    // Every window with text in it: the main window with a page and a sum, the three
+    // Every window with text in it: the main window with a tape and a sum, the three
     // conversion windows with a result, the running total, the colour mixer and the
     // about box.
     QList<QWidget*> showEveryWindow()

@@ -1,4 +1,4 @@
-// The tape's page, the clock, the colour schemes and the other
+// The tape, the clock, the colour schemes and the other
 // windows, through the real program: each menu entry reaches its window and the
 // windows reach back into the calculator.
 
@@ -11,7 +11,7 @@
 #include "ui/appearance/qt_colour.h"
 #include "ui/colour/colour_mixer_window.h"
 #include "ui/conversion/conversion_window.h"
-#include "ui/running_total/running_total_window_view.h"
+#include "ui/running_total/running_total_window.h"
 
 #include <QAction>
 #include <QIcon>
@@ -48,7 +48,7 @@ class ProgramWindowsTest : public WindowTest {
     ui::ConversionWindow& conversion(ConversionKind kind) { return *program().companions().conversion(kind); }
 
 private slots:
-    void aNewPageShowsTheTapeAndTheKeysWriteOnIt()
+    void aNewTapeShowsAndTheKeysWriteOnIt()
     {
         const int shortHeight = window().height();
         QVERIFY(trigger({"mnuNew"}));
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(conversion(ConversionKind::Distance).background(), kRed);
         QCOMPARE(ui::backgroundOf(*program().companions().colourMixer()), ui::fromQColor(kRed));
         // Never shown yet: the colour waits for the controls, built at the first showing.
-        ui::RunningTotalWindowView* total = program().companions().runningTotal();
+        ui::RunningTotalWindow* total = program().companions().runningTotal();
         total->show();
         QCOMPARE(total->centralWidget()->palette().color(QPalette::Window), kRed);
         QVERIFY(item("mnuScheme2")->isChecked() && item("PopUpScheme2")->isChecked());
@@ -103,7 +103,7 @@ private slots:
         QVERIFY(distance.findChild<QPushButton*>("Keypad_1") == nullptr);
         QVERIFY(trigger({"mnuDistance"}));
         QVERIFY(distance.findChild<QPushButton*>("Keypad_1") != nullptr);
-        ui::RunningTotalWindowView* total = program().companions().runningTotal();
+        ui::RunningTotalWindow* total = program().companions().runningTotal();
         total->show();
         QVERIFY(total->findChild<QLineEdit*>("txtRunningTotal") != nullptr);
     }

@@ -63,9 +63,9 @@ private slots:
         }
     }
 
-    // The page keeps its newest line in sight, as a terminal does, until the user
-    // scrolls up to read; a restored page shows its top.
-    void thePageFollowsItsNewestLineUntilTheUserScrollsUp()
+    // The tape keeps its newest line in sight, as a terminal does, until the user
+    // scrolls up to read; a restored tape shows its top.
+    void theTapeFollowsItsNewestLineUntilTheUserScrollsUp()
     {
         auto* tape = find<QTextEdit>("txtSpool");
         QScrollBar* view = tape->verticalScrollBar();
@@ -205,7 +205,7 @@ private slots:
         }
     }
 
-    // Typing, styling and pasting on the page stay as they were.
+    // Typing, styling and pasting on the tape stay as they were.
     void tabAndShiftTabLeaveTheTape()
     {
         QVERIFY(QTest::qWaitForWindowActive(&window()));

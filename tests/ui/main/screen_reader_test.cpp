@@ -10,7 +10,7 @@
 #include "support/box_text_check.h"
 #include "ui/accessibility/box_text_accessible.h"
 #include "ui/conversion/conversion_window.h"
-#include "ui/running_total/running_total_window_view.h"
+#include "ui/running_total/running_total_window.h"
 
 #include <QAccessible>
 #include <QAction>

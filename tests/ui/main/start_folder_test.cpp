@@ -1,5 +1,5 @@
 // What the program finds and leaves in the folder it started in, through the real
-// windows on a real disk: memory files and copies of unsaved pages that are links,
+// windows on a real disk: memory files and copies of unsaved tapes that are links,
 // pipes or folders.
 
 #include "test_registry.h"

@@ -7,7 +7,7 @@
 #include "window_test.h"
 
 #include "ui/adapters/qt_prompter.h"
-#include "ui/adapters/text_edit_spool.h"
+#include "ui/adapters/text_edit_tape.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -235,17 +235,17 @@ private slots:
     void theTapeKeepsABoldRunBoldAfterAppends()
     {
         QTextEdit edit;
-        ui::TextEditSpool spool(edit);
-        spool.append("12 + 3 = 15#\n");
+        ui::TextEditTape tape(edit);
+        tape.append("12 + 3 = 15#\n");
         QTextCursor bold(edit.document());
         bold.setPosition(2, QTextCursor::KeepAnchor);
         QTextCharFormat format;
         format.setFontWeight(QFont::Bold);
         bold.mergeCharFormat(format);
-        const std::string before = spool.text();
-        spool.append("7");
-        spool.append(" * 2 = 14#\n");
-        QCOMPARE(QString::fromStdString(spool.text()), QString::fromStdString(before + "7 * 2 = 14#\n"));
+        const std::string before = tape.text();
+        tape.append("7");
+        tape.append(" * 2 = 14#\n");
+        QCOMPARE(QString::fromStdString(tape.text()), QString::fromStdString(before + "7 * 2 = 14#\n"));
         const auto weightAt = [&](int position) {
             QTextCursor c(edit.document());
             c.setPosition(position + 1);  // the format of the character before the cursor
@@ -255,14 +255,14 @@ private slots:
         QCOMPARE(weightAt(2), int(QFont::Normal));
     }
 
-    // A word wider than the page many times over (a line of digits) would take the
-    // text box minutes to break at word boundaries: the page breaks its lines
+    // A word wider than the tape many times over (a line of digits) would take the
+    // text box minutes to break at word boundaries: the tape breaks its lines
     // anywhere while it holds one, and the text stays as it is.
     void aVeryLongWordBreaksAnywhereAndStaysWhole()
     {
         QVERIFY(trigger({"mnuNew"}));
         auto& edit = *find<QTextEdit>("txtSpool");
-        ui::TextEditSpool tape(edit);
+        ui::TextEditTape tape(edit);
         const std::string digits(300'000, '7');
         tape.setText("1 + 2\n" + digits);
         QCOMPARE(edit.wordWrapMode(), QTextOption::WrapAnywhere);
@@ -328,7 +328,7 @@ private slots:
     }
 
     // The cells are written without a question too.
-    void aStopRequestKeepsTheUnsavedPageForTheNextStart()
+    void aStopRequestKeepsTheUnsavedTapeForTheNextStart()
     {
         QVERIFY(click({"cmdDigit_7", "cmdMemory_0"}));
         QVERIFY(trigger({"mnuNew"}));

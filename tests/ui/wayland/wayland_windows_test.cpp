@@ -8,7 +8,7 @@
 #include "support/display_servers.h"
 #include "ui/colour/colour_mixer_window.h"
 #include "ui/conversion/conversion_window.h"
-#include "ui/running_total/running_total_window_view.h"
+#include "ui/running_total/running_total_window.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,14 +1,14 @@
 #pragma once
 // The tape as a one-page document: New, Open, Close, Save and Print from the FILE
-// menu and the popup's File submenu. A page is open while the tape is visible.
+// menu and the popup's File submenu. The tape is open while it is visible.
 
 #include "common/main_controls.h"
 #include "common/prompter.h"
 #include "common/text_files.h"
-#include "spool/file_dialogs.h"
+#include "tape/file_dialogs.h"
 #include "common/menu_origin.h"
-#include "spool/printer.h"
-#include "spool/spool.h"
+#include "tape/printer.h"
+#include "tape/tape.h"
 
 #include <cstdint>
 #include <string>
@@ -33,25 +33,25 @@ public:
         std::int16_t& fileNumber;
     };
 
-    Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields);
+    Documents(MainControls& controls, Tape& tape, Prompter& prompter, Ports ports, Fields fields);
 
     // From the menu bar New disables both New items; from the popup it leaves them.
-    void newPage(MenuOrigin origin);
+    void newTape(MenuOrigin origin);
     void open();
     void close();
     // A cancelled dialog is silent from the menu bar and reported from the popup.
     void save(MenuOrigin origin);
     void print();
 
-    // The copy that keeps the unsaved page safe from a crash learns from here when
-    // the page is saved, replaced or closed.
+    // The copy that keeps the unsaved tape safe from a crash learns from here when
+    // the tape is saved, replaced or closed.
     void keepRecoveryCopy(RecoveryCopy& copy) { recovery_ = &copy; }
 
 private:
     std::optional<std::string> readDocument(const std::string& fileName);
 
     MainControls& controls_;
-    Spool& spool_;
+    Tape& tape_;
     Prompter& prompter_;
     Ports ports_;
     Fields fields_;

@@ -1,16 +1,16 @@
 #pragma once
-// A copy of the open page's text, kept beside the memory files while the page is not
+// A copy of the open tape's text, kept beside the memory files while the tape is not
 // saved as it stands, so that a crash, a kill or the end of the desktop session costs
 // at most the last two seconds of typing. It is written in the same form as Save
-// writes a page, whole or not at all, from a timer and never on a key's path. The
+// writes a tape, whole or not at all, from a timer and never on a key's path. The
 // next start offers back a copy whose program no longer runs.
 
 #include "common/main_controls.h"
 #include "common/one_shot_timer.h"
 #include "common/prompter.h"
 #include "common/text_files.h"
-#include "spool/recovery_folder.h"
-#include "spool/spool.h"
+#include "tape/recovery_folder.h"
+#include "tape/tape.h"
 
 #include <cstddef>
 #include <optional>
@@ -35,13 +35,13 @@ public:
     static constexpr std::string_view kNameSuffix = ".tmo";
 
     // `folder` is the folder that was current when the program started.
-    RecoveryCopy(MainControls& controls, Spool& spool, Ports ports, std::string folder);
+    RecoveryCopy(MainControls& controls, Tape& tape, Ports ports, std::string folder);
     ~RecoveryCopy();
     RecoveryCopy(const RecoveryCopy&) = delete;
     RecoveryCopy& operator=(const RecoveryCopy&) = delete;
 
     // At start, once the window shows: asks about each copy left by a program that
-    // no longer runs, until one is restored as the page. Copies that cannot be
+    // no longer runs, until one is restored as the tape. Copies that cannot be
     // offered (a copy or a lock that is not a plain file, a lock from another
     // computer, a folder that takes no lock) are named once in a notice.
     void offerLeftCopies();
@@ -49,9 +49,9 @@ public:
     // The timer went off: the copy follows the tape. A failure is told once.
     void writeDue();
 
-    // The page now matches the file it was saved to or opened from.
-    void pageStored(const std::string& fileName);
-    // Nothing is left to recover: the page was emptied, closed or replaced with the
+    // The tape now matches the file it was saved to or opened from.
+    void tapeStored(const std::string& fileName);
+    // Nothing is left to recover: the tape was emptied, closed or replaced with the
     // user's consent, or the user agreed to close the program.
     void discard();
 
@@ -78,7 +78,7 @@ private:
     std::string pathOf(std::string_view name) const;
 
     MainControls& controls_;
-    Spool& spool_;
+    Tape& tape_;
     Ports ports_;
     std::string folder_;
     std::size_t listener_;

@@ -1,15 +1,15 @@
-#include "spool/page_items.h"
+#include "tape/tape_items.h"
 
 namespace tallimo {
 
-void showOpenedPage(MainControls& controls, Spool& spool, std::string_view text)
+void showOpenedTape(MainControls& controls, Tape& tape, std::string_view text)
 {
     using C = Control;
     controls.enableMenuPair(C::mnuResults, C::PopUpResults, true);
-    spool.setText(text);
+    tape.setText(text);
     controls.show(C::txtSpool);
     controls.setHeight(WindowHeight::Tall);
-    controls.enable(kAllPageItems);
+    controls.enable(kAllTapeItems);
 }
 
 }  // namespace tallimo

@@ -1,4 +1,4 @@
-#include "spool/document_file.h"
+#include "tape/document_file.h"
 
 namespace tallimo {
 

@@ -10,16 +10,16 @@
 
 namespace tallimo {
 
-// The largest file opened as a page. Tapes are a few kilobytes; a file far larger
+// The largest file opened as a tape. Tapes are a few kilobytes; a file far larger
 // than this is not a tape, and the text box would take minutes to lay it out.
 inline constexpr std::uintmax_t kLargestDocumentBytes = kLargestTextFileBytes;
 inline constexpr std::string_view kLargestDocumentInWords = "4 MiB";
-// The longest line a page shows: the text box lays out a line at once, half a
+// The longest line a tape shows: the text box lays out a line at once, half a
 // second a megabyte, and a tape's line is one sum.
 inline constexpr std::size_t kLongestLineBytes = 1024 * 1024;
 inline constexpr std::string_view kLongestLineInWords = "1 MiB";
 
-// Whether some line of `text` is longer than a page shows.
+// Whether some line of `text` is longer than a tape shows.
 bool hasOverlongLine(std::string_view text);
 
 // The bytes a save writes for the tape's text.

@@ -3,18 +3,18 @@
 // the end of the document, so they cost the same on a long tape as on a short one
 // and leave the styling of earlier text alone. The whole text is read only by the
 // commands that need all of it (saving, printing). The view follows the end of the
-// page as a terminal does: while the end is in view, new text keeps it in view;
+// tape as a terminal does: while the end is in view, new text keeps it in view;
 // scrolled up to read, the view stays where the user put it.
 
-#include "spool/spool.h"
+#include "tape/tape.h"
 
 #include <QTextEdit>
 
 namespace tallimo::ui {
 
-class TextEditSpool : public Spool {
+class TextEditTape : public Tape {
 public:
-    explicit TextEditSpool(QTextEdit& edit);
+    explicit TextEditTape(QTextEdit& edit);
 
     void append(std::string_view text) override;
     void removeLastCharacter() override;

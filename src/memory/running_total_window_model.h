@@ -11,9 +11,9 @@
 
 namespace tallimo {
 
-class RunningTotalWindow {
+class RunningTotalWindowModel {
 public:
-    RunningTotalWindow(CalculatorEntry& calculator, Prompter& prompter)
+    RunningTotalWindowModel(CalculatorEntry& calculator, Prompter& prompter)
         : calculator_(calculator), prompter_(prompter)
     {
     }

@@ -1,34 +1,34 @@
-#include "memory/running_total_window.h"
+#include "memory/running_total_window_model.h"
 
 #include "common/messages.h"
 
 namespace tallimo {
 
-void RunningTotalWindow::setText(std::string text)
+void RunningTotalWindowModel::setText(std::string text)
 {
     text_ = std::move(text);
     changed();
 }
 
-void RunningTotalWindow::show()
+void RunningTotalWindowModel::show()
 {
     visible_ = true;
     changed();
 }
 
-void RunningTotalWindow::sendTotal()
+void RunningTotalWindowModel::sendTotal()
 {
     if (calculator_.holdsValue()) {
         prompter_.ask(notice(MsgUnclearedValue()));
     } else {
         calculator_.setInput(text_);
         calculator_.resultShown(calculator_.input());
-        calculator_.appendToSpool(calculator_.input() + "#\n");
+        calculator_.appendToTape(calculator_.input() + "#\n");
     }
     exitTotalWindow();
 }
 
-void RunningTotalWindow::exitTotalWindow()
+void RunningTotalWindowModel::exitTotalWindow()
 {
     visible_ = false;
     text_.clear();

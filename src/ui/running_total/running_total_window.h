@@ -1,8 +1,8 @@
 #pragma once
 // The running-total window frmRunningTotal: shows the total and sends it to the
-// calculator. It renders RunningTotalWindow and forwards its clicks there.
+// calculator. It renders RunningTotalWindowModel and forwards its clicks there.
 
-#include "memory/running_total_window.h"
+#include "memory/running_total_window_model.h"
 #include "ui/built_on_first_show.h"
 
 #include <QColor>
@@ -14,10 +14,10 @@ class QRadioButton;
 
 namespace tallimo::ui {
 
-class RunningTotalWindowView : public BuiltOnFirstShow<QMainWindow> {
+class RunningTotalWindow : public BuiltOnFirstShow<QMainWindow> {
     Q_OBJECT
 public:
-    explicit RunningTotalWindowView(RunningTotalWindow& model, QWidget* parent = nullptr);
+    explicit RunningTotalWindow(RunningTotalWindowModel& model, QWidget* parent = nullptr);
 
     // The colour schemes give this window the main window's background.
     void setBackground(const QColor& colour);
@@ -32,7 +32,7 @@ private:
     void build() override;
     void showTotal();
 
-    RunningTotalWindow& model_;
+    RunningTotalWindowModel& model_;
     QColor background_;  // none until a scheme gives one
     QLineEdit* txtRunningTotal_ = nullptr;
     QRadioButton* optSendCalc_ = nullptr;

@@ -19,11 +19,11 @@ inline constexpr int kSliderMaximum = 255;
 inline constexpr int kSliderSmallStep = 1;
 inline constexpr int kSliderLargeStep = 5;
 
-class ColourMixer {
+class ColourMixerWindowModel {
 public:
     // `releaseColourItems` gives the main window's two Colour entries back; it runs
     // whenever the user is asked about closing, whatever the answer.
-    ColourMixer(Prompter& prompter, std::function<void()> releaseColourItems)
+    ColourMixerWindowModel(Prompter& prompter, std::function<void()> releaseColourItems)
         : prompter_(prompter), releaseColourItems_(std::move(releaseColourItems))
     {
     }

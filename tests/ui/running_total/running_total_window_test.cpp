@@ -2,12 +2,12 @@
 // reach the running total and the window follows, and the keyboard's Send.
 
 #include "calculator/calculator.h"
-#include "memory/running_total_window.h"
-#include "spool/in_memory_spool.h"
+#include "memory/running_total_window_model.h"
 #include "support/key_press.h"
 #include "support/scripted_prompter.h"
 #include "support/whole_text.h"
-#include "ui/running_total/running_total_window_view.h"
+#include "tape/in_memory_tape.h"
+#include "ui/running_total/running_total_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,15 +32,15 @@ struct Rig {
     QLineEdit* text() { return view.findChild<QLineEdit*>("txtRunningTotal"); }
 
     testing::ScriptedPrompter prompter;
-    InMemorySpool spool;
-    Calculator calculator{prompter, spool};
-    RunningTotalWindow model{calculator, prompter};
-    RunningTotalWindowView view{model};
+    InMemoryTape tape;
+    Calculator calculator{prompter, tape};
+    RunningTotalWindowModel model{calculator, prompter};
+    RunningTotalWindow view{model};
 };
 
 }  // namespace
 
-class RunningTotalWindowViewTest : public QObject {
+class RunningTotalWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -80,7 +80,7 @@ private slots:
         else rig.view.close();
         QVERIFY(!rig.view.isVisible() && !rig.model.visible());
         QCOMPARE(rig.text()->text(), QString());
-        QCOMPARE(rig.spool.text(), way == "optSendCalc" ? std::string("5#\n") : std::string());
+        QCOMPARE(rig.tape.text(), way == "optSendCalc" ? std::string("5#\n") : std::string());
     }
 
     // Send is pressed by the keyboard only once Tab has drawn its focus.
@@ -103,10 +103,10 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), rig.text());
         if (tabbed) testing::pressKey(Qt::Key_Tab);
         testing::pressKey(Qt::Key(key));
-        QCOMPARE(rig.spool.text(), tabbed ? std::string("5#\n") : std::string());
+        QCOMPARE(rig.tape.text(), tabbed ? std::string("5#\n") : std::string());
         QCOMPARE(rig.view.isVisible(), !tabbed);
     }
 };
 
-QTEST_MAIN(RunningTotalWindowViewTest)
-#include "running_total_window_view_test.moc"
+QTEST_MAIN(RunningTotalWindowTest)
+#include "running_total_window_test.moc"

@@ -1,12 +1,12 @@
 #pragma once
 // A tape held in a string, for tests, benchmarks and anything without a window.
 
-#include "spool/spool.h"
-#include "spool/utf8.h"
+#include "tape/tape.h"
+#include "tape/utf8.h"
 
 namespace tallimo {
 
-class InMemorySpool : public Spool {
+class InMemoryTape : public Tape {
 public:
     void append(std::string_view text) override
     {

@@ -1,8 +1,8 @@
-#include "spool/recovery_copy.h"
+#include "tape/recovery_copy.h"
 
 #include "common/messages.h"
-#include "spool/document_file.h"
-#include "spool/page_items.h"
+#include "tape/document_file.h"
+#include "tape/tape_items.h"
 
 #include <algorithm>
 #include <charconv>
@@ -62,15 +62,15 @@ bool samePath(const std::string& a, const std::string& b)
 
 }  // namespace
 
-RecoveryCopy::RecoveryCopy(MainControls& controls, Spool& spool, Ports ports, std::string folder)
-    : controls_(controls), spool_(spool), ports_(ports), folder_(std::move(folder)),
-      listener_(spool_.onChange([this] { tapeChanged(); }))
+RecoveryCopy::RecoveryCopy(MainControls& controls, Tape& tape, Ports ports, std::string folder)
+    : controls_(controls), tape_(tape), ports_(ports), folder_(std::move(folder)),
+      listener_(tape_.onChange([this] { tapeChanged(); }))
 {
 }
 
 RecoveryCopy::~RecoveryCopy()
 {
-    spool_.stopListening(listener_);
+    tape_.stopListening(listener_);
     ports_.timer.stop();
 }
 
@@ -81,7 +81,7 @@ std::string RecoveryCopy::pathOf(std::string_view name) const
 
 void RecoveryCopy::tapeChanged()
 {
-    // Text written while no page is open is not a page's work.
+    // Text written while no tape is open is not a tape's work.
     if (!controls_.visible(Control::txtSpool)) return;
     dirty_ = true;
     // Not restarted while it waits: steady typing must not hold the copy back.
@@ -101,15 +101,15 @@ std::string RecoveryCopy::bringUpToDate()
     return dirty_ ? update() : std::string();
 }
 
-// Makes the copy match the page; returns what to tell the user when it cannot.
+// Makes the copy match the tape; returns what to tell the user when it cannot.
 std::string RecoveryCopy::update()
 {
     dirty_ = false;
-    if (!controls_.visible(Control::txtSpool) || spool_.isEmpty()) {
+    if (!controls_.visible(Control::txtSpool) || tape_.isEmpty()) {
         release(true);
         return "";
     }
-    const std::string text = spool_.text();
+    const std::string text = tape_.text();
     // A copy that large could not be opened again; the older copy, if any, stays.
     if (text.size() > kLargestDocumentBytes) return MsgPageTooLargeForRecoveryCopy(kLargestDocumentInWords);
     std::string error;
@@ -146,7 +146,7 @@ std::optional<std::string> RecoveryCopy::claimName(std::string& error)
     return std::nullopt;
 }
 
-void RecoveryCopy::pageStored(const std::string& fileName)
+void RecoveryCopy::tapeStored(const std::string& fileName)
 {
     dirty_ = false;
     ports_.timer.stop();
@@ -219,7 +219,7 @@ void RecoveryCopy::offerLeftCopies()
     }
 }
 
-// Asks about one copy whose lock this program holds; true when it became the page.
+// Asks about one copy whose lock this program holds; true when it became the tape.
 // Only a No deletes a copy: a box closed without an answer, or a program told to
 // stop while it asks, leaves the copy for the next start.
 bool RecoveryCopy::offer(LeftCopy& copy)
@@ -242,8 +242,8 @@ bool RecoveryCopy::offer(LeftCopy& copy)
         yesNo(MsgRestoreUnsavedTape(lineCount(text), ports_.folder.lastWritten(path), lastLine(text)), Answer::Yes));
     if (answer == Answer::No) ports_.folder.remove(path);
     if (answer != Answer::Yes) return false;
-    showOpenedPage(controls_, spool_, text);
-    // The copy stays as this program's own until the page is saved or closed.
+    showOpenedTape(controls_, tape_, text);
+    // The copy stays as this program's own until the tape is saved or closed.
     path_ = path;
     return true;
 }

@@ -12,16 +12,16 @@
 
 namespace tallimo {
 
-class Spool {
+class Tape {
 public:
-    virtual ~Spool() = default;
+    virtual ~Tape() = default;
 
     // Adds text after the last character, keeping the styling of what is there.
     virtual void append(std::string_view text) = 0;
     virtual void removeLastCharacter() = 0;
     virtual bool isEmpty() const = 0;
     virtual std::string text() const = 0;
-    // Replaces the whole content (opening a document, clearing a page).
+    // Replaces the whole content (opening a document, clearing a tape).
     virtual void setText(std::string_view text) = 0;
     virtual std::string selectedText() const = 0;
     virtual void replaceSelection(std::string_view text) = 0;

@@ -1,15 +1,15 @@
-// The recovery copy of an unsaved page: when it is written, brought up to date and
+// The recovery copy of an unsaved tape: when it is written, brought up to date and
 // removed, for every document command and every kind of close, and what the next
 // start offers back.
 
 #include "common/messages.h"
 #include "memory/closing.h"
-#include "spool/document_file.h"
-#include "spool/documents.h"
-#include "spool/recovery_copy.h"
 #include "support/calculator_fixture.h"
 #include "support/document_fakes.h"
 #include "support/recovery_fakes.h"
+#include "tape/document_file.h"
+#include "tape/documents.h"
+#include "tape/recovery_copy.h"
 
 #include <functional>
 
@@ -22,7 +22,7 @@ const std::string kFolder = "/home/user/sums";
 std::string copyPath(int n) { return kFolder + "/unsaved-tape-" + std::to_string(n) + ".tmo"; }
 const std::string kCopy = copyPath(1);
 
-// One program started in the folder: its calculator, page, documents, closing and copy.
+// One program started in the folder: its calculator, tape, documents, closing and copy.
 struct Program {
     Program(InMemoryFiles& sharedFiles, LockTable& locks, int id) : files(sharedFiles), folder(files, locks, id)
     {
@@ -30,26 +30,26 @@ struct Program {
         documents.keepRecoveryCopy(copy);
         closing.keepRecoveryCopy(copy);
     }
-    void openPage(const std::string& keys)
+    void openTape(const std::string& keys)
     {
-        documents.newPage(MenuOrigin::MenuBar);
+        documents.newTape(MenuOrigin::MenuBar);
         press(calculator, keys);
     }
-    bool pageOpen() const { return calculator.controls().visible(C::txtSpool); }
+    bool tapeOpen() const { return calculator.controls().visible(C::txtSpool); }
 
     InMemoryFiles& files;
     InMemoryRecoveryFolder folder;
     ScriptedPrompter prompter;
-    InMemorySpool spool;
-    Calculator calculator{prompter, spool};
+    InMemoryTape tape;
+    Calculator calculator{prompter, tape};
     ManualTimer timer;
     QueuedFileDialogs dialogs;
     RecordingPrinter printer;
-    Documents documents{calculator.controls(), spool, prompter, {files, dialogs, printer},
+    Documents documents{calculator.controls(), tape, prompter, {files, dialogs, printer},
                         {calculator.fields().strFileName, calculator.fields().intFileNumber}};
     MemoryFiles memoryFiles{calculator, files, kFolder};
     Closing closing{calculator, memoryFiles};
-    RecoveryCopy copy{calculator.controls(), spool, {files, folder, timer, prompter}, kFolder};
+    RecoveryCopy copy{calculator.controls(), tape, {files, folder, timer, prompter}, kFolder};
 };
 
 class RecoveryCopyTest : public ::testing::Test {
@@ -60,10 +60,10 @@ protected:
         const auto it = files.files.find(path);
         return it == files.files.end() ? "(none)" : it->second;
     }
-    // A page holding "12 + 3 = 15#\n" whose copy is written.
-    void pageWithCopy()
+    // A tape holding "12 + 3 = 15#\n" whose copy is written.
+    void tapeWithCopy()
     {
-        run.openPage("1 2 + 3 =");
+        run.openTape("1 2 + 3 =");
         run.timer.goOff();
         ASSERT_EQ(onDisk(), "12 + 3 = 15#\n\r\n");
     }
@@ -73,9 +73,9 @@ protected:
     Program run{files, locks, 1};
 };
 
-TEST_F(RecoveryCopyTest, KeysOnAnOpenPageStartOneTwoSecondWaitAndTheCopyFollowsWhenItEnds)
+TEST_F(RecoveryCopyTest, KeysOnAnOpenTapeStartOneTwoSecondWaitAndTheCopyFollowsWhenItEnds)
 {
-    run.documents.newPage(MenuOrigin::MenuBar);
+    run.documents.newTape(MenuOrigin::MenuBar);
     EXPECT_FALSE(run.timer.waiting);
     const int startsBefore = run.timer.starts;
     press(run.calculator, "1 2 + 3");
@@ -83,7 +83,7 @@ TEST_F(RecoveryCopyTest, KeysOnAnOpenPageStartOneTwoSecondWaitAndTheCopyFollowsW
     EXPECT_TRUE(run.timer.waiting);
     EXPECT_EQ(run.timer.starts, startsBefore + 1);  // steady typing does not put the write off
     run.timer.goOff();
-    EXPECT_EQ(onDisk(), "12 + 3\r\n");  // as Save writes the page
+    EXPECT_EQ(onDisk(), "12 + 3\r\n");  // as Save writes the tape
 
     EXPECT_FALSE(run.timer.waiting);  // nothing changed: nothing wakes the program
     press(run.calculator, "=");
@@ -129,9 +129,9 @@ TEST_F(RecoveryCopyTest, TheCopyGoesWhenNothingIsLeftToRecoverAndStaysOtherwise)
          false},
         {"Open answered Cancel", [&](Program& r) { answer(r, Answer::Cancel); r.documents.open(); }, true},
         {"Open with its dialog cancelled", [&](Program& r) { answer(r, Answer::Ok); r.documents.open(); }, true},
-        {"New", [&](Program& r) { answer(r, Answer::Ok); r.documents.newPage(MenuOrigin::MenuBar); }, false},
-        {"New from the popup", [&](Program& r) { answer(r, Answer::Ok); r.documents.newPage(MenuOrigin::Popup); }, false},
-        {"New answered Cancel", [&](Program& r) { answer(r, Answer::Cancel); r.documents.newPage(MenuOrigin::MenuBar); }, true},
+        {"New", [&](Program& r) { answer(r, Answer::Ok); r.documents.newTape(MenuOrigin::MenuBar); }, false},
+        {"New from the popup", [&](Program& r) { answer(r, Answer::Ok); r.documents.newTape(MenuOrigin::Popup); }, false},
+        {"New answered Cancel", [&](Program& r) { answer(r, Answer::Cancel); r.documents.newTape(MenuOrigin::MenuBar); }, true},
         {"Close", [&](Program& r) { answer(r, Answer::Ok); r.documents.close(); }, false},
         {"Close answered Cancel", [&](Program& r) { answer(r, Answer::Cancel); r.documents.close(); }, true},
         {"Print", [](Program& r) { r.documents.print(); }, true},
@@ -139,8 +139,8 @@ TEST_F(RecoveryCopyTest, TheCopyGoesWhenNothingIsLeftToRecoverAndStaysOtherwise)
         {"closing answered Cancel", [&](Program& r) { answer(r, Answer::Cancel); EXPECT_FALSE(r.closing.closeCalculator()); }, true},
         {"emptying the page",
          [](Program& r) {
-             r.spool.select(0, r.spool.text().size());
-             r.spool.replaceSelection("");
+             r.tape.select(0, r.tape.text().size());
+             r.tape.replaceSelection("");
              r.timer.goOff();
          },
          false},
@@ -150,13 +150,13 @@ TEST_F(RecoveryCopyTest, TheCopyGoesWhenNothingIsLeftToRecoverAndStaysOtherwise)
         InMemoryFiles files;
         LockTable locks;
         Program r(files, locks, 1);
-        r.openPage("1 2 + 3 =");
+        r.openTape("1 2 + 3 =");
         r.timer.goOff();
         ASSERT_EQ(files.files.count(kCopy), 1u);
         command.act(r);
         EXPECT_EQ(files.files.count(kCopy), command.copyStays ? 1u : 0u);
         EXPECT_EQ(r.timer.waiting && !command.copyStays, false) << "a wait left for a copy that is gone";
-        if (!command.copyStays && r.pageOpen()) {  // a page that changes again gets a copy again
+        if (!command.copyStays && r.tapeOpen()) {  // a tape that changes again gets a copy again
             press(r.calculator, "4");
             r.timer.goOff();
             EXPECT_EQ(files.files.count(kCopy), 1u);
@@ -164,9 +164,9 @@ TEST_F(RecoveryCopyTest, TheCopyGoesWhenNothingIsLeftToRecoverAndStaysOtherwise)
     }
 }
 
-TEST_F(RecoveryCopyTest, ACloseWithNoPageOpenLeavesNoCopy)
+TEST_F(RecoveryCopyTest, ACloseWithNoTapeOpenLeavesNoCopy)
 {
-    pageWithCopy();
+    tapeWithCopy();
     run.prompter.script({Answer::Ok});
     run.documents.close();
     press(run.calculator, "5");  // on the hidden tape
@@ -177,7 +177,7 @@ TEST_F(RecoveryCopyTest, ACloseWithNoPageOpenLeavesNoCopy)
 
 TEST_F(RecoveryCopyTest, AStopRequestBringsTheCopyUpToDateAtOnceWithoutAQuestion)
 {
-    pageWithCopy();
+    tapeWithCopy();
     press(run.calculator, "7");
     EXPECT_EQ(run.copy.bringUpToDate(), "");
     EXPECT_EQ(onDisk(), "12 + 3 = 15#\n7\r\n");
@@ -189,7 +189,7 @@ TEST_F(RecoveryCopyTest, AStopRequestBringsTheCopyUpToDateAtOnceWithoutAQuestion
 
 TEST_F(RecoveryCopyTest, SavingUnderTheCopysOwnNameKeepsThatFileAsTheUsersDocument)
 {
-    pageWithCopy();
+    tapeWithCopy();
     run.dialogs.names = {kCopy};
     run.documents.save(MenuOrigin::MenuBar);
     EXPECT_EQ(onDisk(), "12 + 3 = 15#\n\r\n");
@@ -201,7 +201,7 @@ TEST_F(RecoveryCopyTest, SavingUnderTheCopysOwnNameKeepsThatFileAsTheUsersDocume
 
 TEST_F(RecoveryCopyTest, TheNextStartOffersACopyLeftByAProgramThatEndedAndYesRestoresIt)
 {
-    pageWithCopy();
+    tapeWithCopy();
     run.folder.crash();
 
     Program next(files, locks, 2);
@@ -216,14 +216,14 @@ TEST_F(RecoveryCopyTest, TheNextStartOffersACopyLeftByAProgramThatEndedAndYesRes
     EXPECT_EQ(question.icon, Icon::Exclamation);
     EXPECT_EQ(question.title, "Tallimo");
 
-    // As an Open: the page in view on the tall window with every page item.
-    EXPECT_EQ(next.spool.text(), "12 + 3 = 15#\n");
-    EXPECT_TRUE(next.pageOpen());
+    // As an Open: the tape in view on the tall window with every tape item.
+    EXPECT_EQ(next.tape.text(), "12 + 3 = 15#\n");
+    EXPECT_TRUE(next.tapeOpen());
     EXPECT_EQ(next.calculator.controls().height(), WindowHeight::Tall);
     for (C item : {C::mnuSave, C::PopUpSave, C::mnuClose, C::mnuStyle, C::PopUpColor, C::mnuResults})
         EXPECT_TRUE(next.calculator.controls().enabled(item)) << controlName(item);
 
-    // The copy stays, now this program's own, until the page is saved.
+    // The copy stays, now this program's own, until the tape is saved.
     press(next.calculator, "4");
     next.timer.goOff();
     EXPECT_EQ(onDisk(), "12 + 3 = 15#\n4\r\n");
@@ -235,13 +235,13 @@ TEST_F(RecoveryCopyTest, TheNextStartOffersACopyLeftByAProgramThatEndedAndYesRes
 
 TEST_F(RecoveryCopyTest, OnlyAnExplicitNoDeletesTheCopy)
 {
-    pageWithCopy();
+    tapeWithCopy();
     run.folder.crash();
     Program next(files, locks, 2);
     next.copy.offerLeftCopies();  // the box closed without an answer
     EXPECT_EQ(next.prompter.asked.size(), 1u);
     EXPECT_EQ(onDisk(), "12 + 3 = 15#\n\r\n");
-    EXPECT_FALSE(next.pageOpen());
+    EXPECT_FALSE(next.tapeOpen());
     next.folder.crash();
 
     Program third(files, locks, 3);
@@ -249,8 +249,8 @@ TEST_F(RecoveryCopyTest, OnlyAnExplicitNoDeletesTheCopy)
     third.copy.offerLeftCopies();
     EXPECT_EQ(third.prompter.asked.size(), 1u);
     EXPECT_EQ(onDisk(), "(none)");
-    EXPECT_FALSE(third.pageOpen());
-    EXPECT_EQ(third.spool.text(), "");
+    EXPECT_FALSE(third.tapeOpen());
+    EXPECT_EQ(third.tape.text(), "");
 
     Program fourth(files, locks, 4);
     fourth.copy.offerLeftCopies();
@@ -260,8 +260,8 @@ TEST_F(RecoveryCopyTest, OnlyAnExplicitNoDeletesTheCopy)
 TEST_F(RecoveryCopyTest, TwoProgramsInOneFolderKeepTheirOwnCopiesAndOnlyAnEndedOnesIsOffered)
 {
     Program other(files, locks, 2);
-    run.openPage("1");
-    other.openPage("2");
+    run.openTape("1");
+    other.openTape("2");
     run.timer.goOff();
     other.timer.goOff();
     EXPECT_EQ(onDisk(copyPath(1)), "1\r\n");
@@ -279,7 +279,7 @@ TEST_F(RecoveryCopyTest, TwoProgramsInOneFolderKeepTheirOwnCopiesAndOnlyAnEndedO
     fourth.prompter.script({Answer::Yes});
     fourth.copy.offerLeftCopies();
     EXPECT_EQ(fourth.prompter.asked.size(), 1u);
-    EXPECT_EQ(fourth.spool.text(), "2");
+    EXPECT_EQ(fourth.tape.text(), "2");
     EXPECT_EQ(onDisk(copyPath(1)), "11\r\n");
 }
 
@@ -292,7 +292,7 @@ TEST_F(RecoveryCopyTest, SeveralLeftCopiesAreOfferedOneAtATimeUntilOneIsRestored
     run.prompter.script({Answer::No, Answer::Yes});
     run.copy.offerLeftCopies();
     EXPECT_EQ(run.prompter.asked.size(), 2u);
-    EXPECT_EQ(run.spool.text(), "7");
+    EXPECT_EQ(run.tape.text(), "7");
     EXPECT_EQ(onDisk(copyPath(3)), "(none)");
     EXPECT_EQ(onDisk(copyPath(12)), "12\r\n");  // for a later start
     EXPECT_EQ(onDisk(kFolder + "/unsaved-tape-x.tmo"), "not a copy\r\n");
@@ -314,7 +314,7 @@ TEST_F(RecoveryCopyTest, BadCopiesAreHandledAsOpenHandlesSuchFiles)
     EXPECT_EQ(run.prompter.asked[1].text, MsgUnsavedTapeTooLarge(copyPath(1), "4 MiB"));
     EXPECT_EQ(run.prompter.asked[1].defaultButton, Answer::No);
     EXPECT_EQ(run.prompter.asked[2].text, MsgUnsavedTapeLineTooLong(copyPath(4), "1 MiB"));
-    EXPECT_EQ(run.spool.text(), "1 + 2\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(run.tape.text(), "1 + 2\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(files.files.count(copyPath(1)), 1u);  // kept on No
     EXPECT_EQ(files.files.count(copyPath(2)), 1u);
     EXPECT_EQ(files.files.count(copyPath(3)), 0u);
@@ -348,7 +348,7 @@ TEST_F(RecoveryCopyTest, CopiesThatCannotBeOfferedAreNamedOnceAndLeftAlone)
                                         MsgRestoreUnsavedTape(1, "06/12/2026 14:52", "5")}));
     for (int n = 2; n <= 5; ++n) EXPECT_EQ(onDisk(copyPath(n)), std::to_string(n) + "\r\n");
 
-    run.openPage("7");
+    run.openTape("7");
     run.timer.goOff();
     EXPECT_EQ(onDisk(copyPath(6)), "7\r\n");
     EXPECT_EQ(files.writes.size(), 1u);  // nothing else was written
@@ -364,7 +364,7 @@ TEST_F(RecoveryCopyTest, CopiesThatCannotBeOfferedAreNamedOnceAndLeftAlone)
 TEST_F(RecoveryCopyTest, ACopyThatCannotBeWrittenIsToldOnceAndTheCalculatorWorksOn)
 {
     files.unwritable.insert(kCopy);
-    run.openPage("1 2");
+    run.openTape("1 2");
     run.timer.goOff();
     for (const char* key : {"+", "3", "="}) {
         press(run.calculator, key);
@@ -385,7 +385,7 @@ TEST_F(RecoveryCopyTest, ACopyThatCannotBeWrittenIsToldOnceAndTheCalculatorWorks
 TEST_F(RecoveryCopyTest, AFolderThatTakesNoLockIsToldOnce)
 {
     run.folder.lockFails = true;
-    run.openPage("1");
+    run.openTape("1");
     run.timer.goOff();
     press(run.calculator, "2");
     run.timer.goOff();

@@ -1,9 +1,9 @@
-#include "spool/documents.h"
+#include "tape/documents.h"
 
 #include "common/messages.h"
-#include "spool/document_file.h"
-#include "spool/page_items.h"
-#include "spool/recovery_copy.h"
+#include "tape/document_file.h"
+#include "tape/recovery_copy.h"
+#include "tape/tape_items.h"
 
 namespace tallimo {
 
@@ -17,10 +17,10 @@ constexpr std::int16_t kFreeFileNumber = 1;
 
 std::string tooLarge(const std::string& fileName) { return MsgPageTooLarge(fileName, kLargestDocumentInWords); }
 
-// What an open page allows besides Style and New, enabled by New.
-constexpr auto kPageItems = join(kSaveAndPrintItems, kCloseItems, kPageEditItems);
-// The popup's New on a hidden page: the page's items without Save and Print.
-constexpr auto kFreshPageItems = join(kStyleItems, kCloseItems, kPageEditItems);
+// What an open tape allows besides Style and New, enabled by New.
+constexpr auto kTapeItems = join(kSaveAndPrintItems, kCloseItems, kTapeEditItems);
+// The popup's New on a hidden tape: the tape's items without Save and Print.
+constexpr auto kFreshTapeItems = join(kStyleItems, kCloseItems, kTapeEditItems);
 
 }  // namespace
 
@@ -29,23 +29,23 @@ FileDialogSettings documentDialogSettings()
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
 }
 
-Documents::Documents(MainControls& controls, Spool& spool, Prompter& prompter, Ports ports, Fields fields)
-    : controls_(controls), spool_(spool), prompter_(prompter), ports_(ports), fields_(fields)
+Documents::Documents(MainControls& controls, Tape& tape, Prompter& prompter, Ports ports, Fields fields)
+    : controls_(controls), tape_(tape), prompter_(prompter), ports_(ports), fields_(fields)
 {
 }
 
-void Documents::newPage(MenuOrigin origin)
+void Documents::newTape(MenuOrigin origin)
 {
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, true);
     const bool fromPopup = origin == MenuOrigin::Popup;
     if (!controls_.visible(C::txtSpool)) {
-        // Text appended while no page was open is not a page's work: it goes unasked.
+        // Text appended while no tape was open is not a tape's work: it goes unasked.
         controls_.show(C::txtSpool);
-        spool_.setText("");
+        tape_.setText("");
         if (recovery_) recovery_->discard();
         controls_.setHeight(WindowHeight::Tall);
         if (fromPopup) {
-            controls_.enable(kFreshPageItems);
+            controls_.enable(kFreshTapeItems);
         } else {
             controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
             controls_.enable(kCloseItems);
@@ -53,17 +53,17 @@ void Documents::newPage(MenuOrigin origin)
         return;
     }
     if (!consents(prompter_.ask(okCancel(MsgUnsavedPage())))) return;
-    spool_.setText("");
+    tape_.setText("");
     if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Tall);
-    controls_.enable(kPageItems);
+    controls_.enable(kTapeItems);
     if (!fromPopup) controls_.enableMenuPair(C::mnuNew, C::PopUpNew, false);
 }
 
 void Documents::open()
 {
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, true);
-    if (!spool_.isEmpty() && controls_.visible(C::txtSpool)) {
+    if (!tape_.isEmpty() && controls_.visible(C::txtSpool)) {
         if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
     }
     const auto chosen = ports_.dialogs.chooseFileToOpen(documentDialogSettings());
@@ -75,8 +75,8 @@ void Documents::open()
     fields_.fileNumber = kFreeFileNumber;
     const auto text = readDocument(fields_.fileName);
     if (!text) return;
-    showOpenedPage(controls_, spool_, *text);
-    if (recovery_) recovery_->pageStored(fields_.fileName);
+    showOpenedTape(controls_, tape_, *text);
+    if (recovery_) recovery_->tapeStored(fields_.fileName);
 }
 
 // The file's text for the tape, or nothing after telling the user why not.
@@ -98,14 +98,14 @@ void Documents::close()
 {
     controls_.enableMenuPair(C::mnuResults, C::PopUpResults, false);
     if (!controls_.visible(C::txtSpool)) return;
-    if (!spool_.isEmpty()) {
+    if (!tape_.isEmpty()) {
         if (!consents(prompter_.ask(okCancel(MsgUnsavedPageCancelToSave())))) return;
-        spool_.setText("");
+        tape_.setText("");
     }
     controls_.hide(C::txtSpool);
     if (recovery_) recovery_->discard();
     controls_.setHeight(WindowHeight::Short);
-    controls_.disable(kAllPageItems);
+    controls_.disable(kAllTapeItems);
     controls_.enableMenuPair(C::mnuNew, C::PopUpNew, true);
 }
 
@@ -122,7 +122,7 @@ void Documents::save(MenuOrigin origin)
     }
     fields_.fileName = *chosen;
     fields_.fileNumber = kFreeFileNumber;
-    const std::string text = documentFileText(spool_.text());
+    const std::string text = documentFileText(tape_.text());
     const WriteResult result = ports_.files.write(fields_.fileName, text, FileOrigin::ChosenByUser);
     if (!result.written) {
         prompter_.ask(notice(MsgPageNotSaved(fields_.fileName, result.reason)));
@@ -131,14 +131,14 @@ void Documents::save(MenuOrigin origin)
     // Saved whole all the same: the text is the user's, whatever Open can show.
     if (text.size() > kLargestDocumentBytes || hasOverlongLine(text))
         prompter_.ask(notice(MsgPageSavedTooLargeToOpen(fields_.fileName, kLargestDocumentInWords, kLongestLineInWords)));
-    if (recovery_) recovery_->pageStored(fields_.fileName);
+    if (recovery_) recovery_->tapeStored(fields_.fileName);
 }
 
 void Documents::print()
 {
     const auto copies = ports_.printer.chooseCopies();
     if (!copies) return;
-    const std::string text = spool_.text();
+    const std::string text = tape_.text();
     for (int copy = 0; copy < *copies; ++copy) {
         if (!ports_.printer.printCopy(text)) break;
     }

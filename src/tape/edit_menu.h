@@ -4,19 +4,19 @@
 
 #include "common/main_controls.h"
 #include "common/prompter.h"
-#include "spool/clipboard.h"
-#include "spool/spool.h"
+#include "tape/clipboard.h"
+#include "tape/tape.h"
 
 namespace tallimo {
 
-// The 20 document items that follow the tape: enabled while a page is open and
+// The 20 document items that follow the tape: enabled while a tape is open and
 // holds text, with Close as well; disabled otherwise (Close left alone).
-void applySpoolChange(MainControls& controls, const Spool& spool);
+void applyTapeChange(MainControls& controls, const Tape& tape);
 
 class EditMenu {
 public:
-    EditMenu(Spool& spool, Clipboard& clipboard, Prompter& prompter)
-        : spool_(spool), clipboard_(clipboard), prompter_(prompter)
+    EditMenu(Tape& tape, Clipboard& clipboard, Prompter& prompter)
+        : tape_(tape), clipboard_(clipboard), prompter_(prompter)
     {
     }
 
@@ -25,7 +25,7 @@ public:
     void paste();
 
 private:
-    Spool& spool_;
+    Tape& tape_;
     Clipboard& clipboard_;
     Prompter& prompter_;
 };

@@ -1,4 +1,4 @@
-#include "appearance/colour_mixer.h"
+#include "appearance/colour_mixer_window_model.h"
 
 #include "common/messages.h"
 #include "common/numbers.h"
@@ -13,7 +13,7 @@ std::uint8_t component(int value) { return static_cast<std::uint8_t>(value); }
 
 }  // namespace
 
-void ColourMixer::open(Colour background)
+void ColourMixerWindowModel::open(Colour background)
 {
     if (open_) return;
     open_ = true;
@@ -21,16 +21,16 @@ void ColourMixer::open(Colour background)
     background_ = background;
 }
 
-void ColourMixer::move(Component moved, int value)
+void ColourMixerWindowModel::move(Component moved, int value)
 {
     values_[index(moved)] = std::clamp(value, 0, kSliderMaximum);
 }
 
-Colour ColourMixer::mixed() const { return {component(values_[0]), component(values_[1]), component(values_[2])}; }
+Colour ColourMixerWindowModel::mixed() const { return {component(values_[0]), component(values_[1]), component(values_[2])}; }
 
-std::string ColourMixer::valueText(Component c) const { return numberToText(values_[index(c)]); }
+std::string ColourMixerWindowModel::valueText(Component c) const { return numberToText(values_[index(c)]); }
 
-Colour ColourMixer::nameLabelBackground(Component c) const
+Colour ColourMixerWindowModel::nameLabelBackground(Component c) const
 {
     const std::uint8_t v = component(values_[index(c)]);
     switch (c) {
@@ -41,7 +41,7 @@ Colour ColourMixer::nameLabelBackground(Component c) const
     return kBlack;
 }
 
-bool ColourMixer::requestClose()
+bool ColourMixerWindowModel::requestClose()
 {
     const bool yes = consents(prompter_.ask(yesNo(MsgValuesLostOnClose(), Answer::Yes)));
     if (releaseColourItems_) releaseColourItems_();
@@ -49,7 +49,7 @@ bool ColourMixer::requestClose()
     return yes;
 }
 
-bool ColourMixer::exit()
+bool ColourMixerWindowModel::exit()
 {
     const bool yes = consents(prompter_.ask(yesNo(MsgValuesLostOnExit(), Answer::Yes)));
     const bool closing = yes && requestClose();

@@ -1,4 +1,4 @@
-#include "ui/running_total/running_total_window_view.h"
+#include "ui/running_total/running_total_window.h"
 
 #include "ui/accessibility/reading.h"
 #include "ui/adapters/qt_text.h"
@@ -26,7 +26,7 @@ QRect twipsRect(int left, int top, int width, int height) { return TwipsRect{lef
 
 }  // namespace
 
-RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidget* parent)
+RunningTotalWindow::RunningTotalWindow(RunningTotalWindowModel& model, QWidget* parent)
     : BuiltOnFirstShow(parent), model_(model)
 {
     setObjectName("frmRunningTotal");
@@ -36,7 +36,7 @@ RunningTotalWindowView::RunningTotalWindowView(RunningTotalWindow& model, QWidge
     render();
 }
 
-void RunningTotalWindowView::build()
+void RunningTotalWindow::build()
 {
     auto* client = new QWidget(this);
     client->setObjectName("clientArea");
@@ -87,25 +87,25 @@ void RunningTotalWindowView::build()
     showTotal();
 }
 
-void RunningTotalWindowView::setBackground(const QColor& colour)
+void RunningTotalWindow::setBackground(const QColor& colour)
 {
     background_ = colour;
     if (centralWidget() != nullptr) paintBackground(*centralWidget(), colour);
 }
 
-void RunningTotalWindowView::render()
+void RunningTotalWindow::render()
 {
     showTotal();
     if (model_.visible() != isVisible()) setVisible(model_.visible());
 }
 
-void RunningTotalWindowView::showTotal()
+void RunningTotalWindow::showTotal()
 {
     if (txtRunningTotal_ == nullptr) return;
     setTextIfChanged(*txtRunningTotal_, model_.text());
 }
 
-void RunningTotalWindowView::mousePressEvent(QMouseEvent* event)
+void RunningTotalWindow::mousePressEvent(QMouseEvent* event)
 {
     // Only a press on the window's own background opens the popup, not one that a
     // control or the menu bar passed on.
@@ -118,7 +118,7 @@ void RunningTotalWindowView::mousePressEvent(QMouseEvent* event)
     QMainWindow::mousePressEvent(event);
 }
 
-void RunningTotalWindowView::closeEvent(QCloseEvent* event)
+void RunningTotalWindow::closeEvent(QCloseEvent* event)
 {
     if (model_.visible()) model_.exitTotalWindow();
     event->accept();

@@ -1,10 +1,10 @@
 // The tape as a document: New, Open, Close, Save and Print from both menus.
 
 #include "common/in_memory_files.h"
-#include "spool/document_file.h"
-#include "spool/documents.h"
 #include "support/calculator_fixture.h"
 #include "support/document_fakes.h"
+#include "tape/document_file.h"
+#include "tape/documents.h"
 
 namespace tallimo::testing {
 namespace {
@@ -14,59 +14,59 @@ using C = Control;
 const std::string kUnsaved = "The existing page could contain values which will be lost if you have unsaved changes! "
                              "Click Cancel to save work or OK to continue.";
 
-const Control kPageItems[] = {
+const Control kTapeItems[] = {
     C::mnuStyle, C::PopUpStyle, C::mnuSave, C::mnuPrint, C::mnuClose, C::PopUpSave, C::PopUpprint,
     C::PopUpClose, C::mnuCut, C::mnuCopy, C::mnuPaste, C::PopUpCut, C::PopUpCopy, C::PopUpPaste, C::mnuBold,
     C::mnuItalic, C::mnuColor, C::mnuUnderline, C::PopUpBold, C::PopUpItalic, C::PopUpUnderline, C::PopUpColor};
 
 class DocumentsTest : public CalculatorTest {
 protected:
-    void openPage(std::string_view text)
+    void openTape(std::string_view text)
     {
-        documents.newPage(MenuOrigin::MenuBar);
-        spool.append(text);
+        documents.newTape(MenuOrigin::MenuBar);
+        tape.append(text);
     }
-    bool pageOpen() { return visible(C::txtSpool); }
+    bool tapeOpen() { return visible(C::txtSpool); }
 
     InMemoryFiles files;
     QueuedFileDialogs dialogs;
     RecordingPrinter printer;
-    Documents documents{calculator.controls(), spool, prompter, {files, dialogs, printer},
+    Documents documents{calculator.controls(), tape, prompter, {files, dialogs, printer},
                         {calculator.fields().strFileName, calculator.fields().intFileNumber}};
 };
 
 TEST_F(DocumentsTest, SaveAddsOneLineEndThatOpenTakesAwayAgain)
 {
-    openPage("A");
+    openTape("A");
     for (int round = 0; round < 2; ++round) {
         dialogs.names = {"tape.tmo", "tape.tmo"};
         documents.save(MenuOrigin::MenuBar);
         EXPECT_EQ(files.files["tape.tmo"], "A\r\n") << "round " << round;
         prompter.script({Answer::Ok});
         documents.open();
-        EXPECT_EQ(spool.text(), "A") << "round " << round;
+        EXPECT_EQ(tape.text(), "A") << "round " << round;
     }
-    EXPECT_EQ(prompter.asked.size(), 2u);  // the questions before replacing the page alone
+    EXPECT_EQ(prompter.asked.size(), 2u);  // the questions before replacing the tape alone
 }
 
-TEST_F(DocumentsTest, AnEmptyFileOpensAnEmptyPageWithEveryPageItem)
+TEST_F(DocumentsTest, AnEmptyFileOpensAnEmptyTapeWithEveryTapeItem)
 {
     files.files["empty.tmo"] = "";
     dialogs.names = {"empty.tmo"};
     documents.open();
-    EXPECT_TRUE(pageOpen());
-    EXPECT_EQ(spool.text(), "");
+    EXPECT_TRUE(tapeOpen());
+    EXPECT_EQ(tape.text(), "");
     EXPECT_EQ(calculator.controls().height(), WindowHeight::Tall);
-    for (C item : kPageItems) EXPECT_TRUE(enabled(item)) << controlName(item);
+    for (C item : kTapeItems) EXPECT_TRUE(enabled(item)) << controlName(item);
     EXPECT_TRUE(prompter.asked.empty());
 }
 
-TEST_F(DocumentsTest, AnOpenThatFailsSaysWhyAndKeepsThePage)
+TEST_F(DocumentsTest, AnOpenThatFailsSaysWhyAndKeepsTheTape)
 {
     files.files["huge.log"] = std::string(kLargestDocumentBytes + 1, 'x');
     files.files["one-line.log"] = std::string(kLongestLineBytes + 1, '1') + "\n2";
-    openPage("kept");
-    documents.open();  // the question before replacing the page, answered Cancel
+    openTape("kept");
+    documents.open();  // the question before replacing the tape, answered Cancel
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{kUnsaved});  // and no dialog
 
     const std::pair<std::optional<std::string>, std::string> cases[] = {
@@ -81,7 +81,7 @@ TEST_F(DocumentsTest, AnOpenThatFailsSaysWhyAndKeepsThePage)
         documents.open();
         EXPECT_EQ(prompter.texts(), (std::vector<std::string>{kUnsaved, message}));
         EXPECT_EQ(prompter.asked.back().icon, Icon::Exclamation);
-        EXPECT_EQ(spool.text(), "kept");
+        EXPECT_EQ(tape.text(), "kept");
     }
 }
 
@@ -90,7 +90,7 @@ TEST_F(DocumentsTest, BytesThatAreNotTextBecomeReplacementCharacters)
     files.files["odd.bin"] = std::string("one\0two\xFFthree\r\n", 15);
     dialogs.names = {"odd.bin"};
     documents.open();
-    EXPECT_EQ(spool.text(), "one\xEF\xBF\xBDtwo\xEF\xBF\xBDthree");
+    EXPECT_EQ(tape.text(), "one\xEF\xBF\xBDtwo\xEF\xBF\xBDthree");
     EXPECT_EQ(tapeTextOf("A\r\n\r\n"), "A\r\n");  // only the line end a save adds goes
 
     const std::string r = "\xEF\xBF\xBD";
@@ -107,44 +107,44 @@ TEST_F(DocumentsTest, BytesThatAreNotTextBecomeReplacementCharacters)
     for (const auto& [in, out] : cases) EXPECT_EQ(withTextOnly(in), out) << in;
 }
 
-TEST_F(DocumentsTest, CloseAsksOnlyWhenThePageHoldsText)
+TEST_F(DocumentsTest, CloseAsksOnlyWhenTheTapeHoldsText)
 {
-    openPage("12");
+    openTape("12");
     documents.close();  // answered Cancel
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{kUnsaved});
-    EXPECT_TRUE(pageOpen());
-    EXPECT_EQ(spool.text(), "12");
+    EXPECT_TRUE(tapeOpen());
+    EXPECT_EQ(tape.text(), "12");
     EXPECT_FALSE(enabled(C::mnuResults) || enabled(C::PopUpResults));
 
-    spool.setText("");
+    tape.setText("");
     documents.close();
     EXPECT_EQ(prompter.asked.size(), 1u);  // no second question
-    EXPECT_FALSE(pageOpen());
+    EXPECT_FALSE(tapeOpen());
     EXPECT_TRUE(enabled(C::mnuNew) && enabled(C::PopUpNew));
 }
 
-TEST_F(DocumentsTest, NewOnAHiddenPageDiscardsUnaskedAndOnlyTheMenuBarsDisablesNew)
+TEST_F(DocumentsTest, NewOnAHiddenTapeDiscardsUnaskedAndOnlyTheMenuBarsDisablesNew)
 {
-    spool.append("7");
-    documents.newPage(MenuOrigin::MenuBar);
+    tape.append("7");
+    documents.newTape(MenuOrigin::MenuBar);
     EXPECT_TRUE(prompter.asked.empty());
-    EXPECT_EQ(spool.text(), "");
-    EXPECT_TRUE(pageOpen());
+    EXPECT_EQ(tape.text(), "");
+    EXPECT_TRUE(tapeOpen());
     EXPECT_FALSE(enabled(C::mnuNew) || enabled(C::PopUpNew));
 
     documents.close();
-    documents.newPage(MenuOrigin::Popup);  // on a hidden page
+    documents.newTape(MenuOrigin::Popup);  // on a hidden tape
     prompter.script({Answer::Ok});
-    documents.newPage(MenuOrigin::Popup);  // on an open one
+    documents.newTape(MenuOrigin::Popup);  // on an open one
     EXPECT_TRUE(enabled(C::mnuNew) && enabled(C::PopUpNew));
 }
 
-TEST_F(DocumentsTest, SaveWithoutAPageSaysSoAndACancelIsReportedOnlyFromThePopup)
+TEST_F(DocumentsTest, SaveWithoutATapeSaysSoAndACancelIsReportedOnlyFromThePopup)
 {
     documents.save(MenuOrigin::MenuBar);
     ASSERT_EQ(prompter.texts(), std::vector<std::string>{"There is no file to save"});
     prompter.asked.clear();
-    openPage("1");
+    openTape("1");
     documents.save(MenuOrigin::MenuBar);
     EXPECT_TRUE(prompter.asked.empty());
     documents.save(MenuOrigin::Popup);
@@ -155,7 +155,7 @@ TEST_F(DocumentsTest, AFailedWriteIsReportedFromBothMenusAndKeepsTheOldFile)
 {
     files.files["full.tmo"] = "old\r\n";
     files.unwritable.insert("full.tmo");
-    openPage("new");
+    openTape("new");
     for (MenuOrigin origin : {MenuOrigin::MenuBar, MenuOrigin::Popup}) {
         dialogs.names = {"full.tmo"};
         documents.save(origin);
@@ -165,14 +165,14 @@ TEST_F(DocumentsTest, AFailedWriteIsReportedFromBothMenusAndKeepsTheOldFile)
     EXPECT_EQ(files.files["full.tmo"], "old\r\n");
 }
 
-TEST_F(DocumentsTest, APageTooLargeToOpenAgainIsSavedWholeWithAWarning)
+TEST_F(DocumentsTest, ATapeTooLargeToOpenAgainIsSavedWholeWithAWarning)
 {
     const std::string tooLarge(kLargestDocumentBytes, '1');
     const std::string longLine = std::string(kLongestLineBytes + 1, '2') + "\n3";
-    openPage("");
+    openTape("");
     for (const std::string& text : {tooLarge, longLine}) {
         prompter.asked.clear();
-        spool.setText(text);
+        tape.setText(text);
         dialogs.names = {"big.tmo"};
         documents.save(MenuOrigin::MenuBar);
         EXPECT_EQ(files.files["big.tmo"], documentFileText(text));
@@ -185,7 +185,7 @@ TEST_F(DocumentsTest, APageTooLargeToOpenAgainIsSavedWholeWithAWarning)
 
 TEST_F(DocumentsTest, PrintPrintsEachCopyInOneJob)
 {
-    openPage("1 + 2 = 3#\n");
+    openTape("1 + 2 = 3#\n");
     printer.copies = 3;
     documents.print();
     EXPECT_EQ(printer.printed, std::vector<std::string>(3, "1 + 2 = 3#\n"));

@@ -1,4 +1,4 @@
-#include "ui/adapters/text_edit_spool.h"
+#include "ui/adapters/text_edit_tape.h"
 
 #include "ui/adapters/qt_text.h"
 
@@ -35,7 +35,7 @@ void breakLinesAnywhere(QTextEdit& edit, bool anywhere)
 
 }  // namespace
 
-TextEditSpool::TextEditSpool(QTextEdit& edit) : edit_(edit)
+TextEditTape::TextEditTape(QTextEdit& edit) : edit_(edit)
 {
     // Typed by the user or written by the calculator, every change is reported.
     QObject::connect(&edit_, &QTextEdit::textChanged, &edit_, [this] { changed(); });
@@ -43,17 +43,17 @@ TextEditSpool::TextEditSpool(QTextEdit& edit) : edit_(edit)
     QObject::connect(view, &QScrollBar::valueChanged, &edit_, [this, view] {
         if (!replacing_) followsEnd_ = view->value() >= view->maximum();
     });
-    // The page grew (or its layout caught up with it): the end stays in view.
+    // The tape grew (or its layout caught up with it): the end stays in view.
     QObject::connect(view, &QScrollBar::rangeChanged, &edit_, [this, view] {
         if (followsEnd_ && !replacing_) view->setValue(view->maximum());
     });
 }
 
-void TextEditSpool::append(std::string_view text)
+void TextEditTape::append(std::string_view text)
 {
     if (text.empty()) return;
     if (hasLongWord(text)) breakLinesAnywhere(edit_, true);
-    // A page opened at its top follows its end once the end is in view.
+    // A tape opened at its top follows its end once the end is in view.
     const QScrollBar* view = edit_.verticalScrollBar();
     followsEnd_ = followsEnd_ || view->value() >= view->maximum();
     QTextCursor cursor(edit_.document());
@@ -62,34 +62,34 @@ void TextEditSpool::append(std::string_view text)
     cursor.insertText(toQString(text), QTextCharFormat());
 }
 
-void TextEditSpool::removeLastCharacter()
+void TextEditTape::removeLastCharacter()
 {
     QTextCursor cursor(edit_.document());
     cursor.movePosition(QTextCursor::End);
     cursor.deletePreviousChar();
 }
 
-bool TextEditSpool::isEmpty() const { return edit_.document()->isEmpty(); }
+bool TextEditTape::isEmpty() const { return edit_.document()->isEmpty(); }
 
-std::string TextEditSpool::text() const { return toUtf8(edit_.toPlainText()); }
+std::string TextEditTape::text() const { return toUtf8(edit_.toPlainText()); }
 
-void TextEditSpool::setText(std::string_view text)
+void TextEditTape::setText(std::string_view text)
 {
     breakLinesAnywhere(edit_, hasLongWord(text));
-    // An opened or restored page shows its top.
+    // An opened or restored tape shows its top.
     replacing_ = true;
     edit_.setPlainText(toQString(text));
     replacing_ = false;
     followsEnd_ = false;
 }
 
-std::string TextEditSpool::selectedText() const
+std::string TextEditTape::selectedText() const
 {
     // Through a fragment, so that line ends come back as "\n" and not as U+2029.
     return toUtf8(edit_.textCursor().selection().toPlainText());
 }
 
-void TextEditSpool::replaceSelection(std::string_view text)
+void TextEditTape::replaceSelection(std::string_view text)
 {
     QTextCursor cursor = edit_.textCursor();
     cursor.insertText(toQString(text));
