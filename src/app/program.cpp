@@ -23,9 +23,10 @@ Program::Program(std::function<void()> end)
       tapeEdit_(new QTextEdit),
       tape_(*tapeEdit_),
       calculator_(prompter_, tape_),
+      recovery_(calculator_.controls(), tape_, {files_, recoveryFolder_, recoveryTimer_, prompter_}, startFolder_),
       editMenu_(tape_, clipboard_, prompter_),
       scientific_(calculator_),
-      memory_(calculator_, files_, startFolder_, totalPrompter_),
+      memory_(calculator_, files_, startFolder_, totalPrompter_, &recovery_),
       schemes_(calculator_.controls()),
       options_(calculator_.controls(), clock_),
       window_(calculator_, *tapeEdit_, [this](ui::Companion kind) { return companions_.make(kind); }),
@@ -40,13 +41,10 @@ Program::Program(std::function<void()> end)
       fontDialog_(&window_),
       colourDialog_(&window_),
       documents_(calculator_.controls(), tape_, prompter_, {files_, fileDialogs_, printer_},
-                 {calculator_.fields().strFileName, calculator_.fields().intFileNumber}),
-      recovery_(calculator_.controls(), tape_, {files_, recoveryFolder_, recoveryTimer_, prompter_}, startFolder_),
+                 {calculator_.fields().strFileName, calculator_.fields().intFileNumber}, &recovery_),
       formatting_(calculator_.controls(), tapeStyle_, fontDialog_, colourDialog_)
 {
     calculator_.tellResultsTo(announcer_);
-    documents_.keepRecoveryCopy(recovery_);
-    memory_.keepRecoveryCopy(recovery_);
     prompter_.attach(&window_, [this] { window_.render(); });
     wireCalculatorKeys(window_, calculator_);
     wireEditMenu(window_, editMenu_);

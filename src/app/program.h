@@ -98,6 +98,10 @@ private:
     ui::QtTextFiles files_;
     ui::SystemClock clock_;
     Calculator calculator_;
+    // The copy of an unsaved tape, which the documents and the closing keep up to date.
+    ui::QtOneShotTimer recoveryTimer_;
+    ui::QtRecoveryFolder recoveryFolder_;
+    RecoveryCopy recovery_;
     EditMenu editMenu_;
     ScientificKeys scientific_;
     Memory memory_;
@@ -116,9 +120,6 @@ private:
     ui::QtFontDialog fontDialog_;
     ui::QtColourDialog colourDialog_;
     Documents documents_;
-    ui::QtOneShotTimer recoveryTimer_;
-    ui::QtRecoveryFolder recoveryFolder_;
-    RecoveryCopy recovery_;
     TapeFormatting formatting_;
     // The terminal the program was started from closing (SIGHUP) and Ctrl+C there
     // (SIGINT) end it as a request to stop (SIGTERM) does.

@@ -10,7 +10,11 @@ namespace tallimo {
 
 class Closing {
 public:
-    Closing(Calculator& calculator, MemoryFiles& files) : calculator_(calculator), files_(files) {}
+    // `recovery` is the copy of an unsaved tape, where the program keeps one.
+    Closing(Calculator& calculator, MemoryFiles& files, RecoveryCopy* recovery = nullptr)
+        : calculator_(calculator), files_(files), recovery_(recovery)
+    {
+    }
 
     // Asks first when an open tape holds text. Returns whether the program is to
     // end; the memory files are written then, and any that could not be are named
@@ -22,12 +26,10 @@ public:
     // files are written without a question or a message.
     std::vector<FileFailure> saveOnSessionEnd() { return files_.save(); }
 
-    void keepRecoveryCopy(RecoveryCopy& copy) { recovery_ = &copy; }
-
 private:
     Calculator& calculator_;
     MemoryFiles& files_;
-    RecoveryCopy* recovery_ = nullptr;
+    RecoveryCopy* recovery_;
 };
 
 }  // namespace tallimo

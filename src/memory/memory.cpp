@@ -5,13 +5,14 @@
 
 namespace tallimo {
 
-Memory::Memory(Calculator& calculator, TextFiles& files, std::string startFolder, Prompter& totalPrompter)
+Memory::Memory(Calculator& calculator, TextFiles& files, std::string startFolder, Prompter& totalPrompter,
+               RecoveryCopy* recovery)
     : calculator_(calculator),
       cells_(calculator),
       window_(calculator, totalPrompter),
       total_(calculator, window_),
       files_(calculator, files, std::move(startFolder)),
-      closing_(calculator, files_)
+      closing_(calculator, files_, recovery)
 {
 }
 

@@ -19,7 +19,9 @@ class Memory {
 public:
     // `startFolder` is the folder that was current when the program started; the
     // memory files are kept there. `totalPrompter` asks over the running-total window.
-    Memory(Calculator& calculator, TextFiles& files, std::string startFolder, Prompter& totalPrompter);
+    // `recovery` is the copy of an unsaved tape, which a close lets go.
+    Memory(Calculator& calculator, TextFiles& files, std::string startFolder, Prompter& totalPrompter,
+           RecoveryCopy* recovery = nullptr);
 
     void pressMemory(MemoryKey key);
     void pressShift() { total_.pressShift(); }
@@ -36,7 +38,6 @@ public:
     void tellPassedOver();
     bool closeCalculator() { return closing_.closeCalculator(); }
     std::vector<FileFailure> saveOnSessionEnd() { return closing_.saveOnSessionEnd(); }
-    void keepRecoveryCopy(RecoveryCopy& copy) { closing_.keepRecoveryCopy(copy); }
 
     RunningTotalWindowModel& totalWindow() { return window_; }
     const std::string& runningTotal() const { return total_.total(); }

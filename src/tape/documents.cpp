@@ -29,8 +29,9 @@ FileDialogSettings documentDialogSettings()
     return {"All Files (*.*)|*.*|tmo Files (*.tmo)|*.tmo", 2};
 }
 
-Documents::Documents(MainControls& controls, Tape& tape, Prompter& prompter, Ports ports, Fields fields)
-    : controls_(controls), tape_(tape), prompter_(prompter), ports_(ports), fields_(fields)
+Documents::Documents(MainControls& controls, Tape& tape, Prompter& prompter, Ports ports, Fields fields,
+                     RecoveryCopy* recovery)
+    : controls_(controls), tape_(tape), prompter_(prompter), ports_(ports), fields_(fields), recovery_(recovery)
 {
 }
 

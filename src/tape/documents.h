@@ -3,10 +3,10 @@
 // menu and the popup's File submenu. The tape is open while it is visible.
 
 #include "common/main_controls.h"
+#include "common/menu_origin.h"
 #include "common/prompter.h"
 #include "common/text_files.h"
 #include "tape/file_dialogs.h"
-#include "common/menu_origin.h"
 #include "tape/printer.h"
 #include "tape/tape.h"
 
@@ -33,7 +33,10 @@ public:
         std::int16_t& fileNumber;
     };
 
-    Documents(MainControls& controls, Tape& tape, Prompter& prompter, Ports ports, Fields fields);
+    // `recovery`, the copy that keeps the unsaved tape safe from a crash, learns from
+    // here when the tape is saved, replaced or closed.
+    Documents(MainControls& controls, Tape& tape, Prompter& prompter, Ports ports, Fields fields,
+              RecoveryCopy* recovery = nullptr);
 
     // From the menu bar New disables both New items; from the popup it leaves them.
     void newTape(MenuOrigin origin);
@@ -43,10 +46,6 @@ public:
     void save(MenuOrigin origin);
     void print();
 
-    // The copy that keeps the unsaved tape safe from a crash learns from here when
-    // the tape is saved, replaced or closed.
-    void keepRecoveryCopy(RecoveryCopy& copy) { recovery_ = &copy; }
-
 private:
     std::optional<std::string> readDocument(const std::string& fileName);
 
@@ -55,7 +54,7 @@ private:
     Prompter& prompter_;
     Ports ports_;
     Fields fields_;
-    RecoveryCopy* recovery_ = nullptr;
+    RecoveryCopy* recovery_;
 };
 
 }  // namespace tallimo

@@ -59,10 +59,9 @@ int main(int argc, char** argv)
     calculator.start();
     testing::QueuedFileDialogs dialogs;
     testing::RecordingPrinter printer;
-    Documents documents(calculator.controls(), tape, prompter, {files, dialogs, printer},
-                        {calculator.fields().strFileName, calculator.fields().intFileNumber});
     RecoveryCopy copy(calculator.controls(), tape, {files, recoveryFolder, timer, prompter}, folder);
-    documents.keepRecoveryCopy(copy);
+    Documents documents(calculator.controls(), tape, prompter, {files, dialogs, printer},
+                        {calculator.fields().strFileName, calculator.fields().intFileNumber}, &copy);
 
     copy.offerLeftCopies();
     if (calculator.controls().visible(Control::txtSpool))

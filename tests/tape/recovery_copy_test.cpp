@@ -27,8 +27,6 @@ struct Program {
     Program(InMemoryFiles& sharedFiles, LockTable& locks, int id) : files(sharedFiles), folder(files, locks, id)
     {
         calculator.start();
-        documents.keepRecoveryCopy(copy);
-        closing.keepRecoveryCopy(copy);
     }
     void openTape(const std::string& keys)
     {
@@ -43,13 +41,13 @@ struct Program {
     InMemoryTape tape;
     Calculator calculator{prompter, tape};
     ManualTimer timer;
+    RecoveryCopy copy{calculator.controls(), tape, {files, folder, timer, prompter}, kFolder};
     QueuedFileDialogs dialogs;
     RecordingPrinter printer;
     Documents documents{calculator.controls(), tape, prompter, {files, dialogs, printer},
-                        {calculator.fields().strFileName, calculator.fields().intFileNumber}};
+                        {calculator.fields().strFileName, calculator.fields().intFileNumber}, &copy};
     MemoryFiles memoryFiles{calculator, files, kFolder};
-    Closing closing{calculator, memoryFiles};
-    RecoveryCopy copy{calculator.controls(), tape, {files, folder, timer, prompter}, kFolder};
+    Closing closing{calculator, memoryFiles, &copy};
 };
 
 class RecoveryCopyTest : public ::testing::Test {
