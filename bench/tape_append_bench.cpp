@@ -50,7 +50,6 @@ void pressKeyOnTape(benchmark::State& state)
     auto& window = page.program.window();
     // The tall window: the tape is laid out and on screen.
     page.program.calculator().controls().setHeight(tallimo::WindowHeight::Tall);
-    window.render();
 
     auto* digit = page.key(Control::cmdDigit_7);
     auto* trim = page.key(Control::cmdDelete);

@@ -54,7 +54,6 @@ void openLongTape(benchmark::State& state)
         auto& controls = program.calculator().controls();
         controls.show(Control::txtSpool);
         controls.setHeight(tallimo::WindowHeight::Tall);
-        program.window().render();
         QApplication::processEvents();
         tallimo::ui::TextEditTape tape(program.window().tape());
 

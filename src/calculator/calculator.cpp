@@ -114,15 +114,16 @@ void Calculator::start()
 void Calculator::setInput(std::string text)
 {
     input_ = std::move(text);
-    controls_.changed();
     inputChanged();
+    // Told after the reactions, so that the window shows what they made of it.
+    controls_.changed();
 }
 
 void Calculator::setOutput(int index, std::string text)
 {
     outputs_[static_cast<std::size_t>(index)] = std::move(text);
-    controls_.changed();
     outputChanged();
+    controls_.changed();
 }
 
 void Calculator::inputChanged()

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 

@@ -47,8 +47,10 @@ protected:
         fs::remove_all(base);
     }
 
+    using Environment = std::vector<std::pair<std::string, std::string>>;
+
     // Starts the program in the folder with `environment` added to the test's.
-    void start(const std::vector<std::pair<std::string, std::string>>& environment)
+    void start(const Environment& environment)
     {
         program = ::fork();
         ASSERT_GE(program, 0);
@@ -103,6 +105,18 @@ protected:
 
     std::string log() { return readFile(base / "program.log"); }
 
+    // The program started on `server`'s display, which ends while the restore
+    // question is open.
+    void loseTheDisplayWhileItAsks(DisplayServer& server, const Environment& environment)
+    {
+        ASSERT_TRUE(server.running());
+        start(environment);
+        ASSERT_TRUE(waitForTheQuestion()) << log();
+        server.stop();
+        ASSERT_TRUE(waitForTheEnd()) << "the program did not end";
+        expectCellsWrittenAndCopiesKept();
+    }
+
     fs::path base, folder;
     pid_t program = -1;
 };
@@ -129,24 +143,14 @@ TEST_F(Endings, ALostX11DisplaySavesTheCellsAndKeepsEveryCopy)
 {
     if (Xvfb::missing()) GTEST_SKIP() << "Xvfb is not installed (scripts/setup installs it)";
     Xvfb server;
-    ASSERT_TRUE(server.running());
-    start({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", server.display()}});
-    ASSERT_TRUE(waitForTheQuestion()) << log();
-    server.stop();
-    ASSERT_TRUE(waitForTheEnd()) << "the program did not end";
-    expectCellsWrittenAndCopiesKept();
+    loseTheDisplayWhileItAsks(server, {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", server.display()}});
 }
 
 TEST_F(Endings, ALostWaylandDisplaySavesTheCellsAndKeepsEveryCopy)
 {
     if (Weston::missing()) GTEST_SKIP() << "weston is not installed (scripts/setup installs it)";
     Weston server;
-    ASSERT_TRUE(server.running());
-    start({{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", server.socket()}});
-    ASSERT_TRUE(waitForTheQuestion()) << log();
-    server.stop();
-    ASSERT_TRUE(waitForTheEnd()) << "the program did not end";
-    expectCellsWrittenAndCopiesKept();
+    loseTheDisplayWhileItAsks(server, {{"QT_QPA_PLATFORM", "wayland"}, {"WAYLAND_DISPLAY", server.socket()}});
 }
 
 }  // namespace

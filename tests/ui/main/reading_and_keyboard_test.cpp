@@ -55,7 +55,6 @@ private slots:
         QFETCH(QString, number);
         calculator().setInput(number.toStdString());
         for (int k = 0; k <= 7; ++k) calculator().setOutput(k, number.toStdString());
-        window().render();
         QVERIFY(click({"cmdMemory_2"}));  // MR shows the cells
         for (const char* name : {"txtInput", "txtOutput_0", "txtOutput_1", "txtOutput_6", "txtOutput_7"}) {
             const QString problem = wholeTextProblem(*find<QLineEdit>(name));

@@ -89,7 +89,6 @@ private slots:
         QCOMPARE(QString::fromStdString(calculator().input() + "|" + calculator().output(0)), "5|5");
 
         calculator().controls().show(Control::txtSpool);
-        window().render();
         // Ctrl+A is the date box's Hide/Show, Ctrl+Z the volume window.
         const bool dateShown = calculator().controls().visible(Control::txtDate);
         find("txtOutput_0")->setFocus();
@@ -132,7 +131,6 @@ private slots:
             QVERIFY2(find(upper)->geometry().bottom() < client->height(), upper);
 
         calculator().controls().setHeight(WindowHeight::Tall);
-        window().render();
         for (const char* lower : {"txtSpool", "cmdCancel"})
             QVERIFY2(find(lower)->geometry().bottom() < client->height(), lower);
         QCOMPARE(window().width(), width);
